@@ -1,0 +1,51 @@
+# Front door of the build. Every target hands the work to CMake; the build
+# logic lives in the CMakeLists.txt files.
+HOST  := build/host
+WIN32 := build/win32
+FUZZ  := build/fuzz
+JOBS  ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps host win32 dist run test png-decode fuzz bench screenshots clean
+
+all: dist
+
+deps:
+	@tools/install-deps
+
+host: deps
+	@cmake -S . -B $(HOST) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(HOST) -j $(JOBS)
+
+win32: deps
+	@cmake -S . -B $(WIN32) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WIN32) -j $(JOBS)
+
+dist: win32
+	@cmake --build $(WIN32) --target dist
+
+run: dist
+	@tools/run-somnivex
+
+test: host dist
+	@tools/run-suites
+
+png-decode:
+	@cmake -S . -B $(HOST) -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(HOST) -j $(JOBS) --target png-decode
+
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ) -DSMX_FUZZ=ON -DSMX_TESTS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS)
+	@tools/run-fuzzers $(FUZZ) $(FUZZ_SECONDS)
+
+bench: deps
+	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF >/dev/null
+	@cmake --build build/bench -j $(JOBS)
+	@tools/run-bench build/bench
+
+screenshots: dist
+	@tools/refresh-screenshots
+
+clean:
+	rm -rf build dist

@@ -1,0 +1,20 @@
+// Absolute locations of the program's companion files, worked out once at
+// start-up from the executable's own path. No windows.h.
+#pragma once
+
+#include <string>
+
+struct AppPaths {
+  std::string executable;                   // full path of the running executable
+  std::string settingsFile = "config.txt";
+  std::string helpPage = "help.html";
+  std::string reminderSound = "ting.wav";
+  std::string hollowProgram = "hollow.exe";
+};
+
+// Stores the executable path and puts its folder (everything up to and
+// including the last backslash) in front of each of the four file names, in
+// the order hollow program, help page, settings file, reminder sound.
+// A path without any backslash leaves the file names relative (to the
+// current folder), which is where such a program would look for them anyway.
+void DeriveAppPaths(AppPaths& paths, const std::string& executablePath);

@@ -1,0 +1,24 @@
+#include "app/main_window.h"
+
+#include "app/app_globals.h"
+
+namespace {
+bool g_hiddenStartFlag = false;
+}
+
+void SetHiddenStart() { g_hiddenStartFlag = true; }
+bool IsHiddenStart() { return g_hiddenStartFlag; }
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      SetWindowTextA(window, kMainWindowTitle);
+      g_mainWindow = window;
+      if (!IsHiddenStart()) ShowWindow(window, SW_SHOW);
+      return 0;
+    case WM_CLOSE:
+    case WM_DESTROY:
+      ExitProcess(0);
+  }
+  return 0;
+}

@@ -1,0 +1,76 @@
+/* Resource identifiers shared by the resource scripts and the code.
+   Plain #defines only: windres reads this file too. */
+#ifndef SOMNIVEX_RESOURCE_IDS_H
+#define SOMNIVEX_RESOURCE_IDS_H
+
+/* Dialog templates */
+#define IDD_MAIN              715   /* main window */
+#define IDD_POPUP             101   /* about box and reality-check popup */
+
+/* Plain bitmaps */
+#define IDB_MAIN_BACKGROUND   520   /* 428 x 372, 32 bpp */
+#define IDB_ABOUT_BACKGROUND  960   /* 290 x 322, 24 bpp */
+
+/* Icon group (both programs) */
+#define IDI_SOMNIVEX          102
+
+/* Main window controls */
+#define IDC_TIPS              1000
+#define IDC_TEST_REALITY      1001
+#define IDC_HIDE              1002
+#define IDC_TWITTER           1003
+#define IDC_SET               1004
+#define IDC_SWITCH            1005
+#define IDC_WEB               1006
+#define IDC_INTERVAL          1007
+#define IDC_ABOUT             1012
+#define IDC_GOOGLEPLUS        1013
+#define IDC_FACEBOOK          1014
+#define IDC_TEST_HOLLOW       1015
+
+/* About box controls (template 101) */
+#define IDC_ABOUT_CLOSE       1000
+#define IDC_ABOUT_HELP        1001
+#define IDC_ABOUT_VISIT       1015
+
+/* PNG pictures of somnivex (RCDATA) */
+#define IDP_TEST              529
+#define IDP_TEST_HOVER        532
+#define IDP_SET               531
+#define IDP_SET_HOVER         530
+#define IDP_SWITCH_ON         539
+#define IDP_SWITCH_OFF        540
+#define IDP_TIPS_PANEL        645
+#define IDP_HIDE              552
+#define IDP_HIDE_HOVER        549
+#define IDP_ABOUT             550
+#define IDP_ABOUT_HOVER       551
+#define IDP_TWITTER           843
+#define IDP_TWITTER_HOVER     844
+#define IDP_GOOGLEPLUS        841
+#define IDP_GOOGLEPLUS_HOVER  842
+#define IDP_FACEBOOK          845
+#define IDP_FACEBOOK_HOVER    846
+#define IDP_WEB               866
+#define IDP_WEB_HOVER         865
+#define IDP_REALITY_CHECK     801
+#define IDP_VISIT             954
+#define IDP_VISIT_HOVER       955
+#define IDP_HELP              354
+#define IDP_HELP_HOVER        353
+#define IDP_CLOSE             956
+#define IDP_CLOSE_HOVER       953
+
+/* PNG pictures of hollow (RCDATA) */
+#define IDP_HOLLOW_DREAMING   102   /* AM I DREAMING ?, 249 x 27 */
+#define IDP_HOLLOW_DREAM      104   /* IS THIS A DREAM ?, 264 x 26 */
+
+/* Tray icon and menu */
+#define TRAY_ICON_ID          383
+#define WM_TRAY_CALLBACK      1025  /* WM_USER + 1 */
+#define IDM_QUIT              381
+#define IDM_MAKER             384
+#define IDM_SHOW              385
+#define IDM_STARTUP           386
+
+#endif
