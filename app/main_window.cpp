@@ -8,6 +8,7 @@ bool g_hiddenStartFlag = false;
 
 void SetHiddenStart() { g_hiddenStartFlag = true; }
 bool IsHiddenStart() { return g_hiddenStartFlag; }
+bool IsHollowSwitchOn() { return false; }
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
   switch (message) {

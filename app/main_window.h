@@ -8,3 +8,6 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Marks this start as hidden ("-m"): the window stays in the tray.
 void SetHiddenStart();
 bool IsHiddenStart();
+
+// State of the Vododi Reminders switch (control 1005), as saved in "hollow".
+bool IsHollowSwitchOn();

@@ -1,0 +1,3 @@
+#include "app/tray_icon.h"
+
+void SetStartupMenuCheck(bool) {}

@@ -1,0 +1,13 @@
+// config.txt: the program-wide settings store and the routines that read,
+// create and save it.
+#pragma once
+
+// Start-up: binds the store to the settings file of AppPaths and loads it,
+// writing the defaults when it cannot be read (fatal errors 113, 114, 115).
+void LoadSettingsAtStartup();
+// First run: creates config.txt with time=30, hollow=off, startup=0 and
+// writes the Run value.
+void WriteDefaultConfig();
+// Stores the switch and the startup flag, saves and reads the file back
+// (fatal error 101 when it cannot be read back).
+void SaveSettings();

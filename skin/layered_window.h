@@ -1,0 +1,22 @@
+// Layered windows and window effects: per-pixel-alpha pictures, fades of
+// whole windows, centring, point-size fonts and tooltips. Used by both
+// programs; every fade sleeps on the calling thread between its steps.
+#pragma once
+
+#include <windows.h>
+
+// Set by start-up when the program was started hidden ("-m"); read by
+// ShowMainWindow to centre the window the first time it is shown.
+extern bool g_startedHidden;
+
+bool PremultiplyAlpha(HBITMAP bitmap);
+void PaintLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height);
+void FadeLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height, bool fadeIn, DWORD stepDelayMs);
+void FadeOutWindow(HWND window, DWORD stepDelayMs, int startOpacity);
+void FadeInWindow(HWND window, DWORD stepDelayMs, int opacityLimit);
+void SetWindowOpacity(HWND window, int opacity);
+void ApplyRegionResource(HWND window, int resourceId);
+void CenterWindowOn(HWND window, HWND reference, HWND verticalReference);
+void ShowMainWindow(HWND window);
+HFONT CreatePointFont(const char* face, int points, int weight, int escapement);
+bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon);
