@@ -1,0 +1,42 @@
+// One-call loading of a PNG into a DIB section for every image consumer.
+#include "png/png_loader.h"
+
+#include "png/png_win32.h"
+
+namespace {
+
+// The steps after a successful load: decode, make the bitmap, free. True
+// even when no bitmap could be made (the handle written is then null).
+bool DecodeInto(PngDecoder* png, HWND window, HBITMAP* bitmap, int size[2]) {
+  if (!PngDecode(png)) {
+    PngFree(png);
+    return false;
+  }
+  *bitmap = PngCreateBitmap(png, window);
+  size[0] = int(png->width);
+  size[1] = int(png->height);
+  PngFree(png);
+  return true;
+}
+
+}  // namespace
+
+bool LoadPngResource(HWND window, int resourceId, HBITMAP* bitmap, int size[2]) {
+  PngDecoder png;
+  PngInit(&png);
+  if (!PngLoadResource(&png, GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId))) {
+    PngFree(&png);
+    return false;
+  }
+  return DecodeInto(&png, window, bitmap, size);
+}
+
+bool LoadPngFile(HWND window, const char* path, HBITMAP* bitmap, int size[2]) {
+  PngDecoder png;
+  PngInit(&png);
+  if (!PngLoadFile(&png, path)) {
+    PngFree(&png);
+    return false;
+  }
+  return DecodeInto(&png, window, bitmap, size);
+}
