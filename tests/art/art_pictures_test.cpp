@@ -91,7 +91,7 @@ const Picture kSomnivex[] = {
     {"IDP_GOOGLEPLUS", "IDP_GOOGLEPLUS_HOVER", 17, 23, Kind::kSkinned, 255, 255},
     {"IDP_FACEBOOK", "IDP_FACEBOOK_HOVER", 20, 23, Kind::kSkinned, 255, 255},
     {"IDP_WEB", "IDP_WEB_HOVER", 27, 23, Kind::kSkinned, 255, 255},
-    {"IDP_VISIT", "IDP_VISIT_HOVER", 134, 23, Kind::kSkinned, 255, 255},
+    {"IDP_VISIT", "IDP_VISIT_HOVER", 138, 23, Kind::kSkinned, 255, 255},
     {"IDP_HELP", "IDP_HELP_HOVER", 40, 23, Kind::kSkinned, 255, 255},
     {"IDP_CLOSE", "IDP_CLOSE_HOVER", 62, 24, Kind::kSkinned, 255, 255},
     {"IDP_REALITY_CHECK", nullptr, 337, 222, Kind::kPopup, 255, 255},
