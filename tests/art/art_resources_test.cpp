@@ -1,0 +1,131 @@
+// The artwork as the built programs carry it: every picture is a resource of
+// the right type, the backgrounds and the icon load through the platform's
+// own loaders, and the main window's template is exactly its background.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+
+#include "resources/resource_ids.h"
+#include "tests/support/win32_harness.h"
+
+namespace {
+
+struct Module {
+  HMODULE handle = nullptr;
+  explicit Module(const char* exe) {
+    handle = LoadLibraryExA((harness::BinDir() + exe).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  }
+  ~Module() {
+    if (handle) FreeLibrary(handle);
+  }
+};
+
+// Width and height from the IHDR of a PNG resource; 0, 0 when it is missing
+// or does not start like a PNG file.
+SIZE PngResourceSize(HMODULE module, int id) {
+  SIZE none{0, 0};
+  HRSRC info = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(10) /* RT_RCDATA */);
+  if (!info) return none;
+  DWORD size = SizeofResource(module, info);
+  HGLOBAL data = LoadResource(module, info);
+  const unsigned char* b = data ? static_cast<const unsigned char*>(LockResource(data)) : nullptr;
+  if (!b || size < 33 || b[0] != 0x89 || b[1] != 'P' || b[2] != 'N' || b[3] != 'G' || b[25] != 6) return none;
+  auto be32 = [b](int at) { return LONG(b[at]) << 24 | LONG(b[at + 1]) << 16 | LONG(b[at + 2]) << 8 | b[at + 3]; };
+  return SIZE{be32(16), be32(20)};
+}
+
+TEST(ArtResources, EveryPictureIsAPngResourceOfItsProgram) {
+  Module somnivex("somnivex.exe"), hollow("hollow.exe");
+  ASSERT_TRUE(somnivex.handle);
+  ASSERT_TRUE(hollow.handle);
+  struct Row {
+    HMODULE module;
+    int id;
+    LONG width, height;
+  } rows[] = {
+      {somnivex.handle, IDP_TEST, 17, 23},        {somnivex.handle, IDP_TEST_HOVER, 17, 23},
+      {somnivex.handle, IDP_SET, 21, 23},         {somnivex.handle, IDP_SET_HOVER, 21, 23},
+      {somnivex.handle, IDP_SWITCH_ON, 32, 23},   {somnivex.handle, IDP_SWITCH_OFF, 32, 23},
+      {somnivex.handle, IDP_TIPS_PANEL, 147, 178}, {somnivex.handle, IDP_HIDE, 12, 23},
+      {somnivex.handle, IDP_HIDE_HOVER, 12, 23},  {somnivex.handle, IDP_ABOUT, 11, 23},
+      {somnivex.handle, IDP_ABOUT_HOVER, 11, 23}, {somnivex.handle, IDP_TWITTER, 17, 23},
+      {somnivex.handle, IDP_TWITTER_HOVER, 17, 23}, {somnivex.handle, IDP_GOOGLEPLUS, 17, 23},
+      {somnivex.handle, IDP_GOOGLEPLUS_HOVER, 17, 23}, {somnivex.handle, IDP_FACEBOOK, 20, 23},
+      {somnivex.handle, IDP_FACEBOOK_HOVER, 20, 23}, {somnivex.handle, IDP_WEB, 27, 23},
+      {somnivex.handle, IDP_WEB_HOVER, 27, 23},   {somnivex.handle, IDP_REALITY_CHECK, 337, 222},
+      {somnivex.handle, IDP_VISIT, 138, 23},      {somnivex.handle, IDP_VISIT_HOVER, 138, 23},
+      {somnivex.handle, IDP_HELP, 40, 23},        {somnivex.handle, IDP_HELP_HOVER, 40, 23},
+      {somnivex.handle, IDP_CLOSE, 62, 24},       {somnivex.handle, IDP_CLOSE_HOVER, 62, 24},
+      {hollow.handle, IDP_HOLLOW_DREAMING, 249, 27}, {hollow.handle, IDP_HOLLOW_DREAM, 264, 26},
+  };
+  for (const Row& r : rows) {
+    SIZE s = PngResourceSize(r.module, r.id);
+    EXPECT_EQ(s.cx, r.width) << "picture " << r.id;
+    EXPECT_EQ(s.cy, r.height) << "picture " << r.id;
+  }
+}
+
+TEST(ArtResources, BackgroundBitmapsLoadWithTheirSizeAndDepth) {
+  Module somnivex("somnivex.exe");
+  ASSERT_TRUE(somnivex.handle);
+  struct Row {
+    int id;
+    LONG width, height;
+    WORD bits;
+  } rows[] = {{IDB_MAIN_BACKGROUND, 428, 372, 32}, {IDB_ABOUT_BACKGROUND, 290, 322, 24}};
+  for (const Row& r : rows) {
+    HBITMAP bmp = static_cast<HBITMAP>(
+        LoadImageA(somnivex.handle, MAKEINTRESOURCEA(r.id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_TRUE(bmp) << "bitmap " << r.id;
+    BITMAP info{};
+    ASSERT_TRUE(GetObjectA(bmp, sizeof info, &info));
+    EXPECT_EQ(info.bmWidth, r.width) << r.id;
+    EXPECT_EQ(info.bmHeight, r.height) << r.id;
+    EXPECT_EQ(info.bmBitsPixel, r.bits) << r.id;
+    DeleteObject(bmp);
+  }
+}
+
+TEST(ArtResources, IconLoadsAtEachSizeInBothPrograms) {
+  for (const char* exe : {"somnivex.exe", "hollow.exe"}) {
+    Module m(exe);
+    ASSERT_TRUE(m.handle) << exe;
+    for (int size : {16, 32, 48}) {
+      HICON icon = static_cast<HICON>(LoadImageA(m.handle, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, size, size, 0));
+      ASSERT_TRUE(icon) << exe << " " << size;
+      ICONINFO ii{};
+      ASSERT_TRUE(GetIconInfo(icon, &ii));
+      BITMAP colour{};
+      ASSERT_TRUE(ii.hbmColor);
+      GetObjectA(ii.hbmColor, sizeof colour, &colour);
+      EXPECT_EQ(colour.bmWidth, size) << exe;
+      EXPECT_EQ(colour.bmHeight, size) << exe;
+      DeleteObject(ii.hbmColor);
+      DeleteObject(ii.hbmMask);
+      DestroyIcon(icon);
+    }
+  }
+}
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The borderless main window is as large as its background picture, and the
+// background's static control shows the whole bitmap at the origin.
+TEST(ArtResources, MainWindowTemplateIsExactlyItsBackground) {
+  Module somnivex("somnivex.exe");
+  ASSERT_TRUE(somnivex.handle);
+  HWND dlg = CreateDialogParamA(somnivex.handle, MAKEINTRESOURCEA(IDD_MAIN), nullptr, QuietDialog, 0);
+  ASSERT_TRUE(dlg);
+  RECT client{};
+  GetClientRect(dlg, &client);
+  EXPECT_EQ(client.right, 428);
+  EXPECT_EQ(client.bottom, 372);
+  RECT tips{160, 68, 160 + 87, 68 + 109};
+  MapDialogRect(dlg, &tips);
+  EXPECT_EQ(tips.left, 240);
+  EXPECT_EQ(tips.top, 111);
+  DestroyWindow(dlg);
+}
+
+}  // namespace
