@@ -2,7 +2,6 @@
 // resource include files, at its size and in the format the programs'
 // decoder and the dialog manager expect.
 #include <gtest/gtest.h>
-#include <png.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +11,8 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "png/png_decoder.h"
 
 namespace {
 
@@ -53,17 +54,22 @@ struct Rgba {
   int Alpha(uint32_t x, uint32_t y) const { return px[(size_t(y) * width + x) * 4 + 3]; }
 };
 
+// Decodes with the programs' own decoder: 32-bit rows, blue, green, red,
+// alpha, top row first. Empty on any failure.
 Rgba DecodeRgba(const std::string& path) {
   Rgba out;
-  png_image image{};
-  image.version = PNG_IMAGE_VERSION;
-  if (!png_image_begin_read_from_file(&image, path.c_str())) return out;
-  image.format = PNG_FORMAT_RGBA;
-  std::vector<uint8_t> px(PNG_IMAGE_SIZE(image));
-  if (!png_image_finish_read(&image, nullptr, px.data(), 0, nullptr)) return out;
-  out.width = image.width;
-  out.height = image.height;
-  out.px = std::move(px);
+  PngDecoder png;
+  PngInit(&png);
+  if (PngLoadFile(&png, path.c_str()) && PngDecode(&png) && PngOutputBits(&png) == 32 &&
+      PngOutputStride(&png) == png.width * 4) {
+    std::vector<uint8_t> px(size_t(png.width) * png.height * 4);
+    if (PngWriteRows(&png, px.data())) {
+      out.width = png.width;
+      out.height = png.height;
+      out.px = std::move(px);
+    }
+  }
+  PngFree(&png);
   return out;
 }
 
