@@ -1,0 +1,3 @@
+#include "settings/run_command.h"
+
+std::string BuildRunCommand(const std::string& executablePath) { return "\"" + executablePath + "\" -m"; }
