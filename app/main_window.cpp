@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/app_globals.h"
+#include "settings/settings_file.h"
 
 namespace {
 bool g_hiddenStartFlag = false;
@@ -14,6 +15,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
       SetWindowTextA(window, kMainWindowTitle);
+      LoadSettingsAtStartup();
       g_mainWindow = window;
       if (!IsHiddenStart()) ShowWindow(window, SW_SHOW);
       return 0;
