@@ -277,4 +277,55 @@ TEST(ArtPictures, MainWindowPicturesFitTheBackgroundWithoutOverlap) {
   }
 }
 
+// Blue, green, red of one pixel of an uncompressed bottom-up bitmap file.
+struct BitmapFile {
+  std::vector<uint8_t> bytes;
+  int width = 0, height = 0, bpp = 0;
+  uint32_t offset = 0;
+  explicit BitmapFile(const std::string& path) : bytes(ReadBytes(path)) {
+    if (bytes.size() < 54) return;
+    offset = Le32(bytes, 10);
+    width = int(Le32(bytes, 18));
+    height = int(Le32(bytes, 22));
+    bpp = Le16(bytes, 28);
+  }
+  const uint8_t* At(int x, int y) const {
+    size_t stride = (size_t(width) * bpp / 8 + 3) & ~size_t(3);
+    size_t at = offset + size_t(height - 1 - y) * stride + size_t(x) * bpp / 8;
+    return at + 3 <= bytes.size() ? &bytes[at] : nullptr;
+  }
+};
+
+// A control's picture replaces the background under it without alpha, so
+// its corners must be the background's own pixels there: a picture drawn
+// for another place (or another layout) would show as a box.
+TEST(ArtPictures, ControlPicturesBlendIntoTheBackgroundAtTheirPlace) {
+  BitmapFile main(ArtDir() + "/main_background.bmp"), about(ArtDir() + "/about_background.bmp");
+  ASSERT_EQ(main.width, 428);
+  ASSERT_EQ(about.width, 290);
+  std::ifstream in(ArtDir() + "/layout.txt");
+  std::string line;
+  int checked = 0;
+  while (std::getline(in, line)) {
+    std::istringstream row(line);
+    std::string id, file, program;
+    int x, y;
+    row >> id >> file >> program >> x >> y;
+    if (x < 0 || id == "combo") continue;
+    const BitmapFile& bg = program == "about" ? about : main;
+    Rgba img = DecodeRgba(ArtDir() + "/" + file);
+    ASSERT_GT(img.width, 0u) << file;
+    for (auto [cx, cy] : {std::pair<uint32_t, uint32_t>{0, 0}, {img.width - 1, 0}, {0, img.height - 1},
+                          {img.width - 1, img.height - 1}}) {
+      const uint8_t* b = bg.At(x + int(cx), y + int(cy));
+      ASSERT_TRUE(b) << file;
+      const uint8_t* p = &img.px[(size_t(cy) * img.width + cx) * 4];
+      for (int c = 0; c < 3; ++c)
+        EXPECT_NEAR(p[c], b[c], 3) << file << " at " << x << "," << y << " corner " << cx << "," << cy;
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 26);
+}
+
 }  // namespace
