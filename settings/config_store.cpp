@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 #include <utility>
 
 #include "settings/config_file_ops.h"
@@ -49,16 +50,17 @@ int ParseDecimal(const std::string& text) {
 // trimmed, and every byte, NUL included, stays part of the text, so a NUL can
 // never cut a key short into another key.
 void AppendLine(ConfigStore& store, const char* line, std::size_t length) {
-  const std::string text(line, length);
-  const std::size_t first = text.find(store.separator);
-  if (first == std::string::npos) {
-    store.keys.push_back(text);
-    store.values.push_back(text);
+  const char* end = line + length;
+  const char* first = static_cast<const char*>(std::memchr(line, store.separator, length));
+  if (first == nullptr) {
+    store.keys.emplace_back(line, length);
+    store.values.emplace_back(line, length);
     return;
   }
-  const std::size_t second = text.find(store.separator, first + 1);
-  store.keys.push_back(text.substr(0, first));
-  store.values.push_back(text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1));
+  const char* value = first + 1;
+  const char* second = static_cast<const char*>(std::memchr(value, store.separator, static_cast<std::size_t>(end - value)));
+  store.keys.emplace_back(line, first);
+  store.values.emplace_back(value, second != nullptr ? second : end);
 }
 
 // Reads the whole file. False on an open or read error (a folder where the
@@ -137,21 +139,21 @@ void ConfigStore::Clear() {
 // empty entry and an empty file yields one empty entry.
 void ParseConfig(ConfigStore& store, const std::string& bytes) {
   std::size_t lines = 1;
-  for (char c : bytes) lines += c == '\n';
+  for (char c : bytes) lines += c == '\n' ? 1 : 0;
   store.keys.reserve(store.keys.size() + lines);
   store.values.reserve(store.values.size() + lines);
 
-  const char* data = bytes.data();
-  std::size_t start = 0;
+  const char* start = bytes.data();
+  const char* const stop = start + bytes.size();
   for (;;) {
-    const std::size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) {
-      AppendLine(store, data + start, bytes.size() - start);
+    const char* end = static_cast<const char*>(std::memchr(start, '\n', static_cast<std::size_t>(stop - start)));
+    if (end == nullptr) {
+      AppendLine(store, start, static_cast<std::size_t>(stop - start));
       return;
     }
-    std::size_t length = end - start;
-    if (length > 0 && data[end - 1] == '\r') --length;
-    AppendLine(store, data + start, length);
+    std::size_t length = static_cast<std::size_t>(end - start);
+    if (length > 0 && end[-1] == '\r') --length;
+    AppendLine(store, start, length);
     start = end + 1;
   }
 }
