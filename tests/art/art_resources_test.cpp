@@ -110,22 +110,31 @@ TEST(ArtResources, IconLoadsAtEachSizeInBothPrograms) {
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
 
-// The borderless main window is as large as its background picture, and the
-// background's static control shows the whole bitmap at the origin.
-TEST(ArtResources, MainWindowTemplateIsExactlyItsBackground) {
+// The borderless main window and the about box are exactly as large as
+// their background pictures, and the main window's tips panel sits where
+// the background's tips card expects it.
+TEST(ArtResources, DialogTemplatesAreExactlyTheirBackgrounds) {
   Module somnivex("somnivex.exe");
   ASSERT_TRUE(somnivex.handle);
-  HWND dlg = CreateDialogParamA(somnivex.handle, MAKEINTRESOURCEA(IDD_MAIN), nullptr, QuietDialog, 0);
-  ASSERT_TRUE(dlg);
-  RECT client{};
-  GetClientRect(dlg, &client);
-  EXPECT_EQ(client.right, 428);
-  EXPECT_EQ(client.bottom, 372);
-  RECT tips{160, 68, 160 + 87, 68 + 109};
-  MapDialogRect(dlg, &tips);
-  EXPECT_EQ(tips.left, 240);
-  EXPECT_EQ(tips.top, 111);
-  DestroyWindow(dlg);
+  struct Row {
+    int dialog;
+    LONG width, height;
+  } rows[] = {{IDD_MAIN, 428, 372}, {IDD_POPUP, 290, 322}};
+  for (const Row& r : rows) {
+    HWND dlg = CreateDialogParamA(somnivex.handle, MAKEINTRESOURCEA(r.dialog), nullptr, QuietDialog, 0);
+    ASSERT_TRUE(dlg) << r.dialog;
+    RECT client{};
+    GetClientRect(dlg, &client);
+    EXPECT_EQ(client.right, r.width) << r.dialog;
+    EXPECT_EQ(client.bottom, r.height) << r.dialog;
+    if (r.dialog == IDD_MAIN) {
+      RECT tips{160, 68, 160 + 87, 68 + 109};
+      MapDialogRect(dlg, &tips);
+      EXPECT_EQ(tips.left, 240);
+      EXPECT_EQ(tips.top, 111);
+    }
+    DestroyWindow(dlg);
+  }
 }
 
 }  // namespace
