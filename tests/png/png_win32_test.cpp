@@ -55,9 +55,9 @@ TEST(LoadPngResource, MissingIdFailsAndLeavesOutputsAlone) {
   PngDecoder png;
   PngInit(&png);
   EXPECT_FALSE(PngLoadResource(&png, GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kMissingId)));
-  EXPECT_EQ(0x3001u, png.error);
-  EXPECT_EQ(0, png.state);
-  EXPECT_EQ(0, png.source);
+  EXPECT_EQ(0x3001u, +png.error);
+  EXPECT_EQ(0, +png.state);
+  EXPECT_EQ(0, +png.source);
   PngFree(&png);
 }
 
@@ -97,9 +97,9 @@ TEST(PngCreateBitmap, RefusedBeforeDecodeAndRepeatableAfter) {
   PngDecoder png;
   PngInit(&png);
   ASSERT_TRUE(PngLoadResource(&png, GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kRgbaId)));
-  EXPECT_EQ(2, png.source);
+  EXPECT_EQ(2, +png.source);
   EXPECT_EQ(nullptr, PngCreateBitmap(&png, nullptr));
-  EXPECT_EQ(0x2003u, png.error);
+  EXPECT_EQ(0x2003u, +png.error);
   ASSERT_TRUE(PngDecode(&png));
   HBITMAP first = PngCreateBitmap(&png, nullptr);
   HBITMAP second = PngCreateBitmap(&png, nullptr);
@@ -135,12 +135,12 @@ TEST(LoadPngFile, ReadsAFileAndRefusesMissingOnes) {
   PngDecoder png;
   PngInit(&png);
   EXPECT_FALSE(PngLoadFile(&png, "no such file.png"));
-  EXPECT_EQ(0x1000u, png.error);
+  EXPECT_EQ(0x1000u, +png.error);
   ASSERT_TRUE(PngLoadFile(&png, path));
-  EXPECT_EQ(1, png.source);
+  EXPECT_EQ(1, +png.source);
   EXPECT_FALSE(PngLoadFile(&png, path));  // the record already holds an image
-  EXPECT_EQ(0x1002u, png.error);
-  EXPECT_EQ(1, png.state);
+  EXPECT_EQ(0x1002u, +png.error);
+  EXPECT_EQ(1, +png.state);
   PngFree(&png);
   DeleteFileA(path);
 }
