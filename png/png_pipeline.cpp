@@ -55,6 +55,7 @@ PngPipelineResult PngRunPipeline(const uint8_t* data, size_t size, uint32_t limi
   result.colors = PngColorCount(&png);
   uint8_t* bits = static_cast<uint8_t*>(PngAllocate(uint32_t(bitmapBytes)));
   if (bits) {
+    std::memset(bits, 0, size_t(bitmapBytes));  // as a new DIB section's memory
     result.rows = PngWriteRows(&png, bits);
     if (result.rows) {
       uint64_t hash = 14695981039346656037ull;

@@ -63,6 +63,7 @@ int main(int argc, char** argv) {
       PngFree(&png);
       return Fail(kPngNoBitmap);
     }
+    std::memset(bits, 0, bytes);  // a new DIB section's memory is zeroed too
     bool rows = PngWriteRows(&png, bits);
     if (!rows) {
       uint32_t code = png.error;

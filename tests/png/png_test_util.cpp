@@ -110,7 +110,7 @@ Decoded DecodePng(const Bytes& file) {
   d.stride = PngOutputStride(&png);
   d.colors = PngColorCount(&png);
   d.table.assign(&info.colors[0][0], &info.colors[0][0] + d.colors * 4);
-  d.bits.assign(size_t(d.stride) * png.height, 0xCD);
+  d.bits.assign(size_t(d.stride) * png.height, 0);  // zeroed like a new DIB section
   d.rows = PngWriteRows(&png, d.bits.data());
   d.error = png.error;
   PngFree(&png);
