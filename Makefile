@@ -40,8 +40,8 @@ fuzz: deps
 	@tools/run-fuzzers $(FUZZ) $(FUZZ_SECONDS)
 
 bench: deps
-	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF >/dev/null
-	@cmake --build build/bench -j $(JOBS)
+	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF -DSMX_TESTS=OFF >/dev/null
+	@cmake --build build/bench -j $(JOBS) --target png-bench
 	@tools/run-bench build/bench
 
 screenshots: dist

@@ -32,10 +32,15 @@ constexpr uint32_t kMaxBits = 15;
 // Canonical decoding table: per code length the number of codes, the first
 // code value and where that length's symbols start in symbol[], which lists
 // the symbols sorted by (length, symbol).
+// For the decoding loop the same facts are also kept as limit = first +
+// count (the first code value past that length's codes) and base = offset -
+// first (so that symbol[base + code] is the code's symbol).
 struct HuffmanTable {
   uint16_t count[kMaxBits + 1];
   uint16_t first[kMaxBits + 1];
   uint16_t offset[kMaxBits + 1];
+  uint32_t limit[kMaxBits + 1];
+  int32_t base[kMaxBits + 1];
   uint16_t symbol[288];
   uint32_t maxLength;
 };
@@ -152,11 +157,15 @@ bool HuffmanBuildTable(HuffmanTable* table, const uint8_t* lengths, uint16_t* le
     table->count[len] = len <= maxLength ? lengthCounts[len] : 0;
     table->first[len] = uint16_t(code);
     table->offset[len] = uint16_t(offset);
+    table->limit[len] = code + table->count[len];
+    table->base[len] = int32_t(offset) - int32_t(code);
     next[len] = uint16_t(offset);
     code = (code + lengthCounts[len]) << 1;
     offset += lengthCounts[len];
   }
   table->count[0] = table->first[0] = table->offset[0] = 0;
+  table->limit[0] = 0;
+  table->base[0] = 0;
   for (uint32_t i = 0; i < symbols; ++i)
     if (lengths[i]) table->symbol[next[lengths[i]]++] = uint16_t(i);
   table->maxLength = maxLength;
@@ -167,17 +176,20 @@ bool HuffmanBuildTable(HuffmanTable* table, const uint8_t* lengths, uint16_t* le
 // this length exist and the code lies within them, it is found. -1 when no
 // code within the table's maximum length matches. The caller has topped up
 // the buffer (at least maxLength bits are present).
+//
+// A code that matched at no shorter length is never below the first code
+// of the next length (canonical codes are not over-subscribed: the table
+// refuses those), so "within them" is the single test code < limit.
 inline int Decode(Stream* s, const HuffmanTable* t) {
   uint64_t bits = s->bits;
   uint32_t code = 0;
   for (uint32_t len = 1; len <= t->maxLength; ++len) {
     code |= uint32_t(bits & 1);
     bits >>= 1;
-    uint32_t index = code - t->first[len];
-    if (index < t->count[len]) {
+    if (code < t->limit[len]) {
       s->bits = bits;
       s->count -= len;
-      return t->symbol[t->offset[len] + index];
+      return t->symbol[t->base[len] + int32_t(code)];
     }
     code <<= 1;
   }
