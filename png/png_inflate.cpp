@@ -232,6 +232,10 @@ bool Codes(Stream* s, const HuffmanTable* lit, const HuffmanTable* dist) {
     uint8_t* to = out + pos;
     const uint8_t* from = to - distance;
     pos += length;
+    if (distance == 1) {
+      std::memset(to, *from, length);  // a run of the last byte
+      continue;
+    }
     if (distance >= 8) {
       while (length >= 8) {
         std::memcpy(to, from, 8);

@@ -3,11 +3,7 @@
 
 #include "png/png_win32.h"
 
-namespace {
-
-// The steps after a successful load: decode, make the bitmap, free. True
-// even when no bitmap could be made (the handle written is then null).
-bool DecodeInto(PngDecoder* png, HWND window, HBITMAP* bitmap, int size[2]) {
+bool PngDecodeInto(PngDecoder* png, HWND window, HBITMAP* bitmap, int size[2]) {
   if (!PngDecode(png)) {
     PngFree(png);
     return false;
@@ -19,8 +15,6 @@ bool DecodeInto(PngDecoder* png, HWND window, HBITMAP* bitmap, int size[2]) {
   return true;
 }
 
-}  // namespace
-
 bool LoadPngResource(HWND window, int resourceId, HBITMAP* bitmap, int size[2]) {
   PngDecoder png;
   PngInit(&png);
@@ -28,15 +22,5 @@ bool LoadPngResource(HWND window, int resourceId, HBITMAP* bitmap, int size[2]) 
     PngFree(&png);
     return false;
   }
-  return DecodeInto(&png, window, bitmap, size);
-}
-
-bool LoadPngFile(HWND window, const char* path, HBITMAP* bitmap, int size[2]) {
-  PngDecoder png;
-  PngInit(&png);
-  if (!PngLoadFile(&png, path)) {
-    PngFree(&png);
-    return false;
-  }
-  return DecodeInto(&png, window, bitmap, size);
+  return PngDecodeInto(&png, window, bitmap, size);
 }

@@ -14,3 +14,9 @@ bool PngLoadResource(PngDecoder* png, HMODULE module, const char* name);
 // null: 0x2003 before a decode, 0x2006 when the section cannot be made,
 // error unchanged when a row has an unknown filter type.
 HBITMAP PngCreateBitmap(PngDecoder* png, HWND window);
+
+// The last steps of LoadPngResource and LoadPngFile after a successful
+// load: decode, create the bitmap, write handle and size, free the record.
+// False (outputs untouched) when the decode fails; true otherwise, even
+// when no bitmap could be made (the handle written is then null).
+bool PngDecodeInto(PngDecoder* png, HWND window, HBITMAP* bitmap, int size[2]);
