@@ -1,0 +1,34 @@
+// The two reminder windows of hollow: each shows one word picture, drifts
+// with its BounceMover and fades on its own timers.
+#pragma once
+
+#include <windows.h>
+
+#include "hollow/bounce_mover.h"
+#include "hollow/fade_cycle.h"
+
+struct ReminderWindow {
+  const char* className;  // also the window title
+  int pictureId;          // RT_RCDATA PNG of this executable
+  UINT_PTR fadeTimerId;
+  UINT_PTR motionTimerId;
+  bool randomStart;  // window 2 starts at a random point near the bottom right
+  WNDPROC procedure;
+  HBITMAP picture;
+  int width;
+  int height;
+  BounceMover mover;
+  FadeCycle fade;
+  HWND window;
+};
+
+constexpr UINT kMotionTimerMs = 10;
+constexpr DWORD kFadeStepMs = 10;
+
+// Window 1 ("SM Vododi Reminders 1") and window 2, in that order.
+extern ReminderWindow g_reminders[2];
+
+// Registers the window's class; false when that fails.
+bool RegisterReminderClass(HINSTANCE instance, const ReminderWindow& reminder);
+// Creates the window; its creation handling runs inside this call.
+HWND CreateReminderWindow(HINSTANCE instance, const ReminderWindow& reminder);

@@ -1,0 +1,169 @@
+// The portable parts of hollow: the drifting motion, the fade cycle and the
+// command-line check.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "hollow/bounce_mover.h"
+#include "hollow/fade_cycle.h"
+#include "hollow/run_argument.h"
+
+namespace {
+
+BounceMover Window1On1920x1080() {
+  BounceMover m = MakeBounceMover(1920, 1080);
+  m.width = 249;
+  m.height = 27;
+  return m;
+}
+
+TEST(BounceMover, StartsAtTheOriginHeadingDownRightWithAMargin) {
+  const BounceMover m = MakeBounceMover(1920, 1080);
+  EXPECT_EQ(m.x, 0);
+  EXPECT_EQ(m.y, 0);
+  EXPECT_EQ(m.stepX, 1);
+  EXPECT_EQ(m.stepY, 1);
+  EXPECT_EQ(m.maxX, 2020);
+  EXPECT_EQ(m.maxY, 1180);
+}
+
+TEST(MoverStep, Window1StaysWithinItsBoundsApartFromTheOnePixelOvershoot) {
+  BounceMover m = Window1On1920x1080();
+  int minX = 0, maxX = 0, minY = 0, maxY = 0;
+  for (int tick = 0; tick < 20000; ++tick) {
+    const int before = m.x, beforeY = m.y;
+    MoverStep(m);
+    minX = std::min(minX, m.x);
+    maxX = std::max(maxX, m.x);
+    minY = std::min(minY, m.y);
+    maxY = std::max(maxY, m.y);
+    // The overshoot lasts a single tick.
+    if (before == -1) {
+      ASSERT_EQ(m.x, 0) << tick;
+    }
+    if (beforeY == -1) {
+      ASSERT_EQ(m.y, 0) << tick;
+    }
+    ASSERT_EQ(std::abs(m.stepX), 1);
+    ASSERT_EQ(std::abs(m.stepY), 1);
+  }
+  EXPECT_EQ(minX, -1);
+  EXPECT_EQ(maxX, 1771);
+  EXPECT_EQ(minY, -1);
+  EXPECT_EQ(maxY, 1153);
+}
+
+TEST(MoverStep, TurnsAtEachBound) {
+  struct Case {
+    const char* what;
+    int x, y, stepX, stepY;
+    int wantX, wantY, wantStepX, wantStepY;
+  };
+  const Case cases[] = {
+      // At the right bound the tick that would pass it lands one pixel inside.
+      {"right", 1771, 500, 1, 1, 1770, 501, -1, 1},
+      {"bottom", 500, 1153, 1, 1, 501, 1152, 1, -1},
+      {"bottom-right corner", 1771, 1153, 1, 1, 1770, 1152, -1, -1},
+      // At the left and top the picture reaches -1 and turns without correction.
+      {"left", 0, 500, -1, 1, -1, 501, 1, 1},
+      {"top", 500, 0, 1, -1, 501, -1, 1, 1},
+      {"inside", 1000, 600, -1, -1, 999, 599, -1, -1},
+      {"just inside right", 1770, 500, 1, 1, 1771, 501, 1, 1},
+  };
+  for (const Case& c : cases) {
+    BounceMover m = Window1On1920x1080();
+    m.x = c.x;
+    m.y = c.y;
+    m.stepX = c.stepX;
+    m.stepY = c.stepY;
+    MoverStep(m);
+    EXPECT_EQ(m.x, c.wantX) << c.what;
+    EXPECT_EQ(m.y, c.wantY) << c.what;
+    EXPECT_EQ(m.stepX, c.wantStepX) << c.what;
+    EXPECT_EQ(m.stepY, c.wantStepY) << c.what;
+  }
+}
+
+TEST(MoverStep, Window2StartingBeyondItsBoundWorksItsWayBack) {
+  // Offsets smaller than the picture put it past both bounds.
+  BounceMover m = MakeBounceMover(1920, 1080);
+  m.width = 264;
+  m.height = 26;
+  StartBeforeLimits(m, 7, 3);
+  EXPECT_EQ(m.x, 2013);
+  EXPECT_EQ(m.y, 1177);
+  const int boundX = m.maxX - m.width, boundY = m.maxY - m.height;
+  int previousX = m.x, previousY = m.y;
+  int ticks = 0;
+  while ((m.x > boundX || m.y > boundY) && ticks < 1000) {
+    MoverStep(m);
+    ++ticks;
+    // It never drifts further out while it is out.
+    if (previousX > boundX) {
+      ASSERT_LT(m.x, previousX) << ticks;
+    }
+    if (previousY > boundY) {
+      ASSERT_LT(m.y, previousY) << ticks;
+    }
+    previousX = m.x;
+    previousY = m.y;
+  }
+  ASSERT_LT(ticks, 1000);
+  for (int tick = 0; tick < 10000; ++tick) {
+    MoverStep(m);
+    ASSERT_GE(m.x, -1);
+    ASSERT_LE(m.x, boundX);
+    ASSERT_GE(m.y, -1);
+    ASSERT_LE(m.y, boundY);
+  }
+}
+
+TEST(StartBeforeLimits, PlacesTheMoverAtTheOffsetFromItsLimits) {
+  BounceMover m = MakeBounceMover(1280, 1024);
+  StartBeforeLimits(m, 499, 0);
+  EXPECT_EQ(m.x, 1380 - 499);
+  EXPECT_EQ(m.y, 1124);
+}
+
+TEST(FadeTick, FollowsTheCycleOf91Ticks) {
+  FadeCycle cycle;
+  for (int tick = 1; tick <= 91 * 3 + 2; ++tick) {
+    const int inCycle = (tick - 1) % 91 + 1;  // 1..91
+    FadeAction want = FadeAction::None;
+    if (inCycle == 1) want = FadeAction::FadeOut;
+    if (inCycle == 91) want = FadeAction::FadeIn;
+    // The first tick fades out the picture that was visible since creation.
+    ASSERT_EQ(FadeTick(cycle), want) << "tick " << tick;
+    ASSERT_GE(cycle.counter, 1);
+    ASSERT_LT(cycle.counter, kFadeCycleEnd);
+  }
+}
+
+TEST(FadeTick, FlagFollowsTheFades) {
+  FadeCycle cycle;
+  EXPECT_EQ(FadeTick(cycle), FadeAction::FadeOut);
+  EXPECT_TRUE(cycle.fadedOut);
+  EXPECT_EQ(cycle.counter, 2);
+  for (int tick = 2; tick <= 90; ++tick) FadeTick(cycle);
+  EXPECT_EQ(cycle.counter, 91);
+  EXPECT_EQ(FadeTick(cycle), FadeAction::FadeIn);
+  EXPECT_FALSE(cycle.fadedOut);
+  EXPECT_EQ(cycle.counter, 1);
+}
+
+TEST(IsRunArgument, ComparesTheFirstThreeCharactersIgnoringCase) {
+  struct Case {
+    const char* text;
+    bool runs;
+  };
+  const Case cases[] = {
+      {"-run", true}, {"-RUN", true}, {"-ru", true},  {"-Rux", true}, {"-run extra", true},
+      {"", false},    {"-r", false},  {"-x", false},  {"run", false}, {" -run", false},
+      {"-m", false},  {"/run", false}, {"-rn", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(IsRunArgument(c.text), c.runs) << '"' << c.text << '"';
+  EXPECT_FALSE(IsRunArgument(nullptr));
+}
+
+}  // namespace
