@@ -19,7 +19,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   }
   for (const ReminderWindow& reminder : g_reminders) ShowWindow(reminder.window, SW_SHOW);
 
-  MSG msg;
+  MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);

@@ -2,8 +2,6 @@
 // the placement sums come from window_math.h; here they meet the windows.
 #include "skin/layered_window.h"
 
-#include <commctrl.h>
-
 #include <cstdlib>
 
 #include "skin/window_math.h"
@@ -171,24 +169,4 @@ HFONT CreatePointFont(const char* face, int points, int weight, int escapement) 
   ReleaseDC(nullptr, screen);
   return CreateFontA(-pixels, 0, escapement, escapement, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
-}
-
-bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon) {
-  INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};
-  InitCommonControlsEx(&icc);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
-  DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
-  if (balloon) style |= TTS_BALLOON;
-  HWND tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             CW_USEDEFAULT, dialog, nullptr, instance, nullptr);
-  if (!tip) return false;
-  SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // 44 bytes: understood by every version of the control
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, controlId));
-  tool.hinst = instance;
-  tool.lpszText = const_cast<char*>(text);
-  return SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
 }
