@@ -70,6 +70,15 @@ bool WaitUntilDrifting(HWND w, DWORD timeoutMs) {
   return true;
 }
 
+bool WaitUntilLayered(HWND w, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED) || !IsWindowVisible(w)) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    SleepMs(20);
+  }
+  return true;
+}
+
 std::string ClassOf(HWND w) {
   char name[128] = {};
   GetClassNameA(w, name, sizeof name);
@@ -144,6 +153,10 @@ TEST_F(Hollow, RunInAnyCaseShowsBothPicturesAndClosingEitherEndsIt) {
     HWND w2 = WindowOf(p, kTitle2, 20000);
     ASSERT_NE(w1, nullptr) << c.args;
     ASSERT_NE(w2, nullptr) << c.args;
+    // The windows are listed while their creation still runs: wait for both
+    // to be painted as layered windows.
+    ASSERT_TRUE(WaitUntilLayered(w1, 10000));
+    ASSERT_TRUE(WaitUntilLayered(w2, 10000));
     EXPECT_EQ(ClassOf(w1), kTitle1);
     EXPECT_EQ(ClassOf(w2), kTitle2);
     struct Expect {
