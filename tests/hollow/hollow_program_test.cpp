@@ -52,9 +52,19 @@ class Hollow : public ::testing::Test {
   std::vector<Process> started_;
 };
 
+bool WaitUntilLayered(HWND w, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED) || !IsWindowVisible(w)) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    SleepMs(20);
+  }
+  return true;
+}
+
 // Waits until the window has moved at least 10 pixels from where it was
 // first seen below 300, 300 (Wine may hold back the first moves a moment).
 bool WaitUntilDrifting(HWND w, DWORD timeoutMs) {
+  if (!WaitUntilLayered(w, timeoutMs)) return false;
   const DWORD start = GetTickCount();
   RECT first = {};
   do {
@@ -66,15 +76,6 @@ bool WaitUntilDrifting(HWND w, DWORD timeoutMs) {
     if (GetTickCount() - start > timeoutMs) return false;
     SleepMs(20);
     GetWindowRect(w, &now);
-  }
-  return true;
-}
-
-bool WaitUntilLayered(HWND w, DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (!(GetWindowLongA(w, GWL_EXSTYLE) & WS_EX_LAYERED) || !IsWindowVisible(w)) {
-    if (GetTickCount() - start > timeoutMs) return false;
-    SleepMs(20);
   }
   return true;
 }
@@ -186,6 +187,7 @@ TEST_F(Hollow, Window1DriftsFromTheTopLeftDownAndRight) {
   Process p = Launch("-run");
   HWND w1 = WindowOf(p, kTitle1, 20000);
   ASSERT_NE(w1, nullptr);
+  ASSERT_TRUE(WaitUntilLayered(w1, 10000));
   // The first motion tick moves it from the centre to (1, 1); from there it
   // moves one pixel down and right per tick. (Under Wine the first moves
   // can take a couple of seconds to show.)
