@@ -1,6 +1,7 @@
 // The record's life cycle and the header scan: chunk reading, IHDR checks,
 // PLTE and IDAT positions, and the sizes derived from the header.
 #include "png/png_decoder.h"
+#include "png/png_format.h"
 
 #include <cstring>
 
@@ -17,21 +18,6 @@ uint32_t ReadBig32(const uint8_t* p) {
 bool TypeIs(const uint8_t* type, const char* name) {
   return (type[0] & ~0x20) == uint8_t(name[0]) && type[1] == uint8_t(name[1]) &&
          type[2] == uint8_t(name[2]) && type[3] == uint8_t(name[3]);
-}
-
-uint32_t Channels(uint8_t colorType) {
-  switch (colorType) {
-    case 2: return 3;
-    case 4: return 2;
-    case 6: return 4;
-    default: return 1;
-  }
-}
-
-// Row bytes of n pixels at bpp bits, at least 1, in 64 bits.
-uint64_t RowBytes(uint64_t n, uint32_t bpp) {
-  uint64_t bytes = (n * bpp + 7) / 8;
-  return bytes ? bytes : 1;
 }
 
 bool ValidCombination(uint8_t colorType, uint8_t depth) {
@@ -173,15 +159,15 @@ uint32_t PngPassRows(int pass, uint32_t height) {
 }
 
 uint32_t PngRawSize(const PngDecoder* png) {
-  uint32_t bpp = Channels(png->colorType) * png->bitDepth;
+  uint32_t bpp = PngChannels(png->colorType) * png->bitDepth;
   uint64_t total = 0;
   if (png->interlace == 0) {
-    total = uint64_t(png->height) * (RowBytes(png->width, bpp) + 1);
+    total = uint64_t(png->height) * (PngRowBytes(png->width, bpp) + 1);
   } else {
     for (int pass = 0; pass < 7; ++pass) {
       uint32_t columns = PngPassColumns(pass, png->width);
       uint32_t rows = PngPassRows(pass, png->height);
-      if (columns && rows) total += uint64_t(rows) * (RowBytes(columns, bpp) + 1);
+      if (columns && rows) total += uint64_t(rows) * (PngRowBytes(columns, bpp) + 1);
     }
   }
   // Widths and heights are below 2^31, so the 64-bit sums cannot wrap.

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "png/png_decoder.h"
+#include "png/png_format.h"
 
 namespace {
 
@@ -11,20 +12,6 @@ const uint8_t kPassStartColumn[7] = {0, 4, 0, 2, 0, 1, 0};
 const uint8_t kPassStartRow[7] = {0, 0, 4, 0, 2, 0, 1};
 const uint8_t kPassColumnStep[7] = {8, 8, 4, 4, 2, 2, 1};
 const uint8_t kPassRowStep[7] = {8, 8, 8, 4, 4, 2, 2};
-
-uint32_t Channels(uint8_t colorType) {
-  switch (colorType) {
-    case 2: return 3;
-    case 4: return 2;
-    case 6: return 4;
-    default: return 1;
-  }
-}
-
-uint32_t RowBytes(uint32_t pixels, uint32_t bpp) {
-  uint32_t bytes = uint32_t((uint64_t(pixels) * bpp + 7) / 8);
-  return bytes ? bytes : 1;
-}
 
 typedef void (*Converter)(const uint8_t*, uint8_t*, uint32_t);
 
@@ -202,14 +189,14 @@ void PngScatterPass8(int pass, uint32_t bitsPerPixel, uint32_t stride, const uin
 
 bool PngWriteRows(PngDecoder* png, uint8_t* bits) {
   if (png->state != kPngDecoded || !png->raw || !bits) return false;
-  const uint32_t bpp = Channels(png->colorType) * png->bitDepth;
+  const uint32_t bpp = PngChannels(png->colorType) * png->bitDepth;
   const uint32_t dist = bpp >= 8 ? bpp / 8 : 1;
   const uint32_t outBits = PngOutputBits(png);
   const uint32_t stride = PngOutputStride(png);
   const Converter convert = PickConverter(png->colorType, png->bitDepth);
   // PngDecode made sure raw and the bitmap have sizes that fit 32 bits, so
   // one row of either fits too.
-  const uint32_t rowMax = RowBytes(png->width, bpp);
+  const uint32_t rowMax = uint32_t(PngRowBytes(png->width, bpp));
   uint64_t work = 2 * uint64_t(rowMax) + (png->interlace ? uint64_t(stride) + 8 : 0);
   if (work > 0xFFFFFFFFu) {
     png->error = kPngNoMemory;
@@ -252,7 +239,7 @@ bool PngWriteRows(PngDecoder* png, uint8_t* bits) {
       uint32_t columns = PngPassColumns(pass, png->width);
       uint32_t rows = PngPassRows(pass, png->height);
       if (!columns || !rows) continue;
-      uint32_t n = RowBytes(columns, bpp);
+      uint32_t n = uint32_t(PngRowBytes(columns, bpp));
       const uint8_t* prev = nullptr;
       for (uint32_t r = 0; r < rows; ++r) {
         if (end - src < ptrdiff_t(n) + 1) { ok = false; break; }
