@@ -15,6 +15,7 @@ namespace {
 
 constexpr int kRgbaId = 1;   // 3x2, colour type 6, 8-bit
 constexpr int kGrey2Id = 2;  // 4x1, grey 2-bit, samples 0 1 2 3
+constexpr int kFilter5Id = 3;  // 2x1 RGBA whose only row has filter type 5
 constexpr int kMissingId = 999;
 
 DIBSECTION SectionOf(HBITMAP bitmap) {
@@ -108,6 +109,25 @@ TEST(PngCreateBitmap, RefusedBeforeDecodeAndRepeatableAfter) {
   EXPECT_EQ(0, std::memcmp(SectionOf(first).dsBm.bmBits, SectionOf(second).dsBm.bmBits, 24));
   DeleteObject(first);
   DeleteObject(second);
+  PngFree(&png);
+}
+
+// A row with an unknown filter type yields no bitmap, yet the image was
+// found, parsed and decoded: the call succeeds and hands back null.
+TEST(LoadPngResource, RowFailureGivesTrueWithNullBitmap) {
+  HBITMAP bitmap = reinterpret_cast<HBITMAP>(0x1234);
+  int size[2] = {0, 0};
+  EXPECT_TRUE(LoadPngResource(nullptr, kFilter5Id, &bitmap, size));
+  EXPECT_EQ(nullptr, bitmap);
+  EXPECT_EQ(2, size[0]);
+  EXPECT_EQ(1, size[1]);
+
+  PngDecoder png;
+  PngInit(&png);
+  ASSERT_TRUE(PngLoadResource(&png, GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kFilter5Id)));
+  ASSERT_TRUE(PngDecode(&png));
+  EXPECT_EQ(nullptr, PngCreateBitmap(&png, nullptr));
+  EXPECT_EQ(0u, +png.error);  // not changed by the row failure
   PngFree(&png);
 }
 
