@@ -13,9 +13,34 @@ char g_className[kKindCount][64];
 
 }  // namespace
 
+namespace {
+
+// Messages on which a push button's own procedure may draw its face
+// straight onto the screen rather than through WM_PAINT (Wine's does for
+// its pushed state, e.g. on release); the control is repainted afterwards
+// so that its picture shows again.
+bool DrawsItself(UINT message) {
+  switch (message) {
+    case BM_SETSTATE:
+    case BM_SETCHECK:
+    case BM_SETSTYLE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+      return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 LRESULT PassOn(int kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!g_savedProc[kind]) return DefWindowProcA(window, message, wParam, lParam);
-  return CallWindowProcA(g_savedProc[kind], window, message, wParam, lParam);
+  const LRESULT result = CallWindowProcA(g_savedProc[kind], window, message, wParam, lParam);
+  if (DrawsItself(message)) InvalidateControl(window);
+  return result;
 }
 
 HWND FindSkinControl(const SkinManager* m, int controlId, int kind) {

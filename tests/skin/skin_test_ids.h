@@ -1,0 +1,43 @@
+/* Identifiers of the skinned-control test dialog and its pictures. */
+#ifndef SKIN_TEST_IDS_H
+#define SKIN_TEST_IDS_H
+
+#define IDD_SKIN_TEST 300
+
+#define IDC_BUTTON1 1001
+#define IDC_BUTTON2 1002
+#define IDC_BUTTON3 1003
+#define IDC_TOGGLE 1004
+#define IDC_RADIO1 1005
+#define IDC_RADIO2 1006
+#define IDC_LABEL 1007
+#define IDC_SLIDER 1008
+#define IDC_ARROW1 1009
+#define IDC_PROGRESS 1010
+#define IDC_LEVEL 1011
+#define IDC_TRACK 1012
+#define IDC_VSLIDER 1013
+#define IDC_ARROW2 1014
+#define IDC_STATIC1 1015
+#define IDC_NOWHERE 1099
+
+#define IDP_T_BUTTON 201
+#define IDP_T_BUTTON_HOVER 202
+#define IDP_T_BUTTON_PRESSED 203
+#define IDP_T_TOGGLE_OFF 204
+#define IDP_T_TOGGLE_ON 205
+#define IDP_T_TOGGLE_HOVER_OFF 206
+#define IDP_T_TOGGLE_HOVER_ON 207
+#define IDP_T_RADIO 208
+#define IDP_T_RADIO_SELECTED 209
+#define IDP_T_LABEL 210
+#define IDP_T_SLIDER_TRACK 211
+#define IDP_T_SLIDER_THUMB 212
+#define IDP_T_ARROW 213
+#define IDP_T_ARROW_HOVER 214
+#define IDP_T_BAR_BACK 215
+#define IDP_T_BAR_FILL 216
+#define IDP_T_BAR_THUMB 217
+#define IDP_T_MISSING 299
+
+#endif
