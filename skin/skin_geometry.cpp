@@ -110,3 +110,20 @@ RotationFrame ComputeRotationFrame(int degrees, int w, int h) {
   const int maxY = *std::max_element(ys, ys + 4);
   return RotationFrame{cs, sn, maxX - minX, maxY - minY, static_cast<float>(-minX), static_cast<float>(-minY)};
 }
+
+void TransformPixels(const unsigned* source, int w, int h, const RotationFrame& frame, unsigned* target) {
+  // The forward map is X = x*cs + y*sn + dx, Y = -x*sn + y*cs + dy; its
+  // inverse (a rotation, so the transpose) finds the source of each target.
+  const double cs = frame.cs, sn = frame.sn;
+  for (int ty = 0; ty < frame.height; ++ty) {
+    for (int tx = 0; tx < frame.width; ++tx) {
+      const double px = tx + 0.5 - frame.dx;
+      const double py = ty + 0.5 - frame.dy;
+      const double sx = std::floor(cs * px - sn * py);
+      const double sy = std::floor(sn * px + cs * py);
+      if (sx < 0 || sy < 0 || sx >= w || sy >= h) continue;
+      target[static_cast<size_t>(ty) * frame.width + tx] =
+          source[static_cast<size_t>(sy) * w + static_cast<size_t>(sx)];
+    }
+  }
+}

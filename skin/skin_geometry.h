@@ -47,3 +47,9 @@ struct RotationFrame {
   float dx, dy;
 };
 RotationFrame ComputeRotationFrame(int degrees, int w, int h);
+
+// Copies 32-bit pixels (top-down rows) of a w x h picture into a
+// frame.width x frame.height target through the frame's transform: each
+// target pixel whose centre maps back inside the picture takes that source
+// pixel; the others keep what the target held (the background).
+void TransformPixels(const unsigned* source, int w, int h, const RotationFrame& frame, unsigned* target);

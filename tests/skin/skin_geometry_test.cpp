@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 struct SliderCase {
@@ -129,6 +131,41 @@ TEST(RotationFrame, NinetyDegreesUsesTheApproximatePi) {
   EXPECT_EQ(f.sn, 1.0f);
   EXPECT_GT(f.cs, 4.0e-5f);
   EXPECT_LT(f.cs, 5.0e-5f);
+}
+
+}  // namespace
+
+namespace {
+
+// A 3 x 2 picture with distinct pixels, turned by quarter turns.
+TEST(TransformPixels, QuarterTurnsMoveEveryPixel) {
+  const unsigned source[6] = {1, 2, 3, 4, 5, 6};  // rows {1 2 3} {4 5 6}
+  struct Case {
+    int degrees;
+    unsigned want[6];
+  };
+  const Case cases[] = {
+      {90, {3, 6, 2, 5, 1, 4}},   // counter-clockwise: 2 wide, 3 high
+      {180, {6, 5, 4, 3, 2, 1}},
+      {270, {4, 1, 5, 2, 6, 3}},
+  };
+  for (const Case& c : cases) {
+    const RotationFrame f = ComputeRotationFrame(c.degrees, 3, 2);
+    ASSERT_EQ(f.width * f.height, 6) << c.degrees;
+    unsigned target[6] = {0, 0, 0, 0, 0, 0};
+    TransformPixels(source, 3, 2, f, target);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(target[i], c.want[i]) << c.degrees << " pixel " << i;
+  }
+}
+
+TEST(TransformPixels, CornersOutsideTheTurnedPictureKeepTheBackground) {
+  std::vector<unsigned> source(20 * 20, 7u);
+  const RotationFrame f = ComputeRotationFrame(45, 20, 20);
+  std::vector<unsigned> target(static_cast<size_t>(f.width) * f.height, 9u);
+  TransformPixels(source.data(), 20, 20, f, target.data());
+  EXPECT_EQ(target.front(), 9u);
+  EXPECT_EQ(target.back(), 9u);
+  EXPECT_EQ(target[static_cast<size_t>(f.height / 2) * f.width + f.width / 2], 7u);
 }
 
 }  // namespace
