@@ -86,8 +86,8 @@ enum SkinHintKind {
   kHintSlider = 5,
 };
 
-// A GDI object or memory context the manager made for the current dialog,
-// given back by ReleaseSkin.
+// A memory context an attach made (with its SaveDC level), given back by
+// ReleaseSkin.
 struct SkinOwnedContext {
   HDC context = nullptr;
   int savedState = 0;
