@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "png/png_loader.h"
@@ -163,6 +164,43 @@ TEST(LoadPngFile, ReadsAFileAndRefusesMissingOnes) {
   EXPECT_EQ(1, +png.state);
   PngFree(&png);
   DeleteFileA(path);
+}
+
+// Every RT_RCDATA resource of both shipped programs is a PNG that decodes
+// into a top-down 32-bit section of its own size.
+BOOL CALLBACK CollectName(HMODULE, LPCSTR, LPSTR name, LONG_PTR list) {
+  if (IS_INTRESOURCE(name)) reinterpret_cast<std::vector<WORD>*>(list)->push_back(WORD(ULONG_PTR(name)));
+  return TRUE;
+}
+
+TEST(PngLoadResource, EveryPictureOfBothProgramsDecodes) {
+  const char* binDir = std::getenv("SMX_BIN_DIR");
+  ASSERT_NE(nullptr, binDir);
+  for (const char* program : {"somnivex.exe", "hollow.exe"}) {
+    SCOPED_TRACE(program);
+    std::string path = std::string(binDir) + "/" + program;
+    HMODULE module = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(nullptr, module);
+    std::vector<WORD> ids;
+    EnumResourceNamesA(module, MAKEINTRESOURCEA(10), CollectName, LONG_PTR(&ids));
+    EXPECT_FALSE(ids.empty());
+    for (WORD id : ids) {
+      SCOPED_TRACE(id);
+      PngDecoder png;
+      PngInit(&png);
+      ASSERT_TRUE(PngLoadResource(&png, module, MAKEINTRESOURCEA(id))) << std::hex << png.error;
+      ASSERT_TRUE(PngDecode(&png)) << std::hex << png.error;
+      HBITMAP bitmap = PngCreateBitmap(&png, nullptr);
+      ASSERT_NE(nullptr, bitmap);
+      DIBSECTION section = SectionOf(bitmap);
+      EXPECT_EQ(32, section.dsBm.bmBitsPixel);
+      EXPECT_EQ(LONG(png.width), section.dsBm.bmWidth);
+      EXPECT_EQ(LONG(png.height), section.dsBm.bmHeight);
+      DeleteObject(bitmap);
+      PngFree(&png);
+    }
+    FreeLibrary(module);
+  }
 }
 
 }  // namespace
