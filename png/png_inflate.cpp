@@ -7,6 +7,12 @@
 // byte (or, inside a chunk, eight bytes) at a time once per symbol, so the
 // bit-serial loops themselves never test for the end of the input.
 //
+// Speed, honestly: on photo-like images of 1 to 4 megapixels the whole
+// pipeline takes about twice as long as libpng with zlib (make bench), and
+// this file's literal/length loop is nearly all of that time: a table-free
+// decoder spends a compare and a branch on every bit of every code. On
+// palette art and the programs' own pictures the two are about even.
+//
 // Format notes:
 // - Bits are taken from each byte least significant first. Header fields
 //   and extra bits are assembled least significant bit first; Huffman codes
