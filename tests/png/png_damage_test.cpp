@@ -95,6 +95,8 @@ std::vector<Case> Cases() {
   loadFails("ZeroHeight", PngFile({Ihdr(3, 0, 8, 0), Chunk("IDAT", ZlibStored(kRaw))}), 0x2000);
   loadFails("WidthAbove2To31", PngFile({Ihdr(0x80000000u, 1, 8, 0), Chunk("IDAT", ZlibStored(kRaw))}), 0x2000);
   loadFails("FirstChunkNotIhdr", PngFile({Chunk("gAMA", {0, 0, 0, 1}), Ihdr(3, 1, 8, 0)}), 0x2000);
+  // An IHDR of 8 data bytes fits in the file but holds no depth or types.
+  loadFails("IhdrShorterThan13", PngFile({Chunk("IHDR", {0, 0, 0, 3, 0, 0, 0, 1})}), 0x2000);
   loadFails("IhdrCutOff", Bytes(good.begin(), good.begin() + 20), 0x2000);
   loadFails("UnknownCriticalAfterIend", PngFile({Ihdr(3, 1, 8, 0), Chunk("IDAT", ZlibStored(kRaw)),
                                                  Chunk("IEND", {}), Chunk("BLOB", {1})}), 0x2001);
