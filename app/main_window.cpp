@@ -1,27 +1,239 @@
 #include "app/main_window.h"
 
+#include <string>
+
 #include "app/app_globals.h"
+#include "app/shutdown.h"
+#include "app/tray_icon.h"
+#include "reminders/hollow_control.h"
+#include "reminders/reality_check.h"
+#include "reminders/reminder_period.h"
+#include "reminders/tips.h"
+#include "resources/resource_ids.h"
+#include "settings/about_box.h"
+#include "settings/autostart.h"
+#include "settings/config_store.h"
 #include "settings/settings_file.h"
+#include "settings/shell_open.h"
+#include "settings/share_links.h"
+#include "skin/layered_window.h"
+#include "skin/skin_label.h"
+#include "skin/skin_manager.h"
 
 namespace {
-bool g_hiddenStartFlag = false;
+
+constexpr const char* kIntervals[] = {"10", "30", "60", "90"};
+constexpr int kIntervalCount = 4;
+constexpr int kMainWindowOpacity = 230;
+constexpr DWORD kFadeInStepMs = 15;
+constexpr const char kHideTooltip[] = "Minimize To Tray";
+constexpr const char kRestartQuestion[] =
+    "You will need to restart the software for change to take effect.\r\nDo you want to restart the software ?";
+
+// The main window's skin: manager, then the controls.
+SkinManager g_mainSkin;
+SkinButton g_setButton, g_testRealityButton, g_testHollowButton, g_hideButton, g_aboutButton;
+SkinButton g_twitterButton, g_googlePlusButton, g_facebookButton, g_webButton;
+SkinToggle g_hollowSwitch;
+SkinLabel g_tipsLabel;
+
+HWND g_intervalBox = nullptr;
+UINT g_reminderPeriodMs = 0;
+bool g_tipsTimerHid = false;    // hidden start: the first tips tick hid the window
+bool g_startupTimerHid = false;  // hidden start: the start-up tick hid the window
+
+void ShowCurrentTip() {
+  if (g_currentTip >= g_tips.size()) return;
+  SetHint(&g_tipsLabel, &g_tipsLabel, g_tips[g_currentTip].c_str());
+  ShowHint(&g_tipsLabel);
 }
 
-void SetHiddenStart() { g_hiddenStartFlag = true; }
-bool IsHiddenStart() { return g_hiddenStartFlag; }
-bool IsHollowSwitchOn() { return false; }
+void ShowNextTip() {
+  g_currentTip = NextTipIndex(g_currentTip, static_cast<unsigned>(g_tips.size()));
+  ShowCurrentTip();
+}
 
-INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
+void AttachSkin(HWND window) {
+  const SkinTheme theme = {};
+  Init(&g_mainSkin, window, &theme);
+  AttachButton(&g_mainSkin, &g_setButton, IDC_SET, IDP_SET, IDP_SET_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_testRealityButton, IDC_TEST_REALITY, IDP_TEST, IDP_TEST_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_testHollowButton, IDC_TEST_HOLLOW, IDP_TEST, IDP_TEST_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_hideButton, IDC_HIDE, IDP_HIDE, IDP_HIDE_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_aboutButton, IDC_ABOUT, IDP_ABOUT, IDP_ABOUT_HOVER, 0);
+  AttachToggle(&g_mainSkin, &g_hollowSwitch, IDC_SWITCH, IDP_SWITCH_OFF, IDP_SWITCH_ON, 0, 0);
+  SetToggleState(&g_hollowSwitch, true);
+  AttachButton(&g_mainSkin, &g_twitterButton, IDC_TWITTER, IDP_TWITTER, IDP_TWITTER_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_googlePlusButton, IDC_GOOGLEPLUS, IDP_GOOGLEPLUS, IDP_GOOGLEPLUS_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_facebookButton, IDC_FACEBOOK, IDP_FACEBOOK, IDP_FACEBOOK_HOVER, 0);
+  AttachButton(&g_mainSkin, &g_webButton, IDC_WEB, IDP_WEB, IDP_WEB_HOVER, 0);
+  AttachLabel(&g_mainSkin, &g_tipsLabel, IDC_TIPS, IDP_TIPS_PANEL);
+  SetTextOrigin(&g_tipsLabel, 2, 10);
+  SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), CreatePointFont("Arial", 10, FW_BOLD, 0));
+}
+
+void FillIntervalBox(HWND window) {
+  g_intervalBox = GetDlgItem(window, IDC_INTERVAL);
+  for (const char* text : kIntervals) SendMessageA(g_intervalBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+  // Let the drop-down show all four choices at once.
+  SendMessageA(g_intervalBox, CB_SETMINVISIBLE, kIntervalCount, 0);
+  const std::string stored = g_config.GetString("time");
+  SendMessageA(g_intervalBox, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+}
+
+void InitMainWindow(HWND window) {
+  SetWindowTextA(window, kMainWindowTitle);
+  if (IsHiddenStart()) {
+    ShowWindow(window, SW_HIDE);
+    SetWindowPos(window, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowWindow(window, SW_HIDE);
+  }
+  LoadTips(g_tips);
+  AttachSkin(window);
+  CreateTrayIcon(window);
+  LoadSettingsAtStartup();
+  if (IsProcessRunning(kHollowProcessName)) StopHollow();
+  g_startupFlag = g_config.GetInt("startup");
+  SetStartupMenuCheck(g_startupFlag != 0);
+  if (g_config.GetString("hollow") == "on") {
+    SetToggleState(&g_hollowSwitch, true);
+    StartHollow();
+  } else {
+    SetToggleState(&g_hollowSwitch, false);
+    StopHollow();
+  }
+  g_reminderPeriodMs = ReminderPeriodMs(g_config.GetInt("time"));
+  SetTimer(window, kTipsTimerId, kTipRotationSeconds * 1000, nullptr);
+  SetTimer(window, kReminderTimerId, g_reminderPeriodMs, nullptr);
+  SetTimer(window, kStartupTimerId, kStartupRefreshMs, nullptr);
+  g_mainWindow = window;
+  FillIntervalBox(window);
+  ResetButtons(&g_mainSkin);
+  ResetToggles(&g_mainSkin);
+  ShowCurrentTip();
+  if (IsHiddenStart()) {
+    SetWindowOpacity(window, kMainWindowOpacity);
+  } else {
+    FadeInWindow(window, kFadeInStepMs, kMainWindowOpacity);
+  }
+  AddTooltip(window, kHideTooltip, IDC_HIDE, false);
+  if (IsHiddenStart()) ShowWindow(window, SW_HIDE);
+}
+
+void StoreInterval(HWND window) {
+  const LRESULT index = SendMessageA(g_intervalBox, CB_GETCURSEL, 0, 0);
+  // No selection (a stored time that matches none of the choices): nothing
+  // to store and nothing to restart for.
+  if (index < 0 || index >= kIntervalCount) return;
+  g_config.SetString("time", kIntervals[index]);
+  g_config.Save();
+  if (MessageBoxA(window, kRestartQuestion, "Confirm", MB_YESNO | MB_ICONINFORMATION) == IDYES) RestartApplication();
+}
+
+void ApplyHollowSwitch() {
+  if (GetToggleState(&g_hollowSwitch)) {
+    StartHollow();
+  } else {
+    StopHollow();
+  }
+  SaveSettings();
+}
+
+void TestHollow() {
+  if (GetToggleState(&g_hollowSwitch)) {
+    StopHollow();
+    StartHollow();
+  } else {
+    SetToggleState(&g_hollowSwitch, true);
+    StartHollow();
+  }
+}
+
+void OnCommand(HWND window, int id) {
+  switch (id) {
+    case IDC_TEST_REALITY: ShowRealityCheck(); break;
+    case IDC_HIDE: ShowWindow(window, SW_HIDE); break;
+    case IDC_TWITTER: OpenShareLink(kShareTwitter); break;
+    case IDC_SET: StoreInterval(window); break;
+    case IDC_SWITCH: ApplyHollowSwitch(); break;
+    case IDC_WEB: OpenShareLink(kShareHomePage); break;
+    case IDC_ABOUT: RunAboutBox(); break;
+    case IDC_GOOGLEPLUS: OpenShareLink(kShareGooglePlus); break;
+    case IDC_FACEBOOK: OpenShareLink(kShareFacebook); break;
+    case IDC_TEST_HOLLOW: TestHollow(); break;
+    default: break;  // the interval box and others: SET stores the choice
+  }
+}
+
+void OnTimer(HWND window, UINT_PTR id) {
+  switch (id) {
+    case kTipsTimerId:
+      if (IsHiddenStart() && !g_tipsTimerHid) {
+        ShowWindow(window, SW_HIDE);
+        g_tipsTimerHid = true;
+      }
+      ShowNextTip();
+      break;
+    case kReminderTimerId:
+      ShowRealityCheck();
+      break;
+    case kStartupTimerId:
+      ShowCurrentTip();
+      ResetButtons(&g_mainSkin);
+      ResetToggles(&g_mainSkin);
+      if (IsHiddenStart() && !g_startupTimerHid) {
+        ShowWindow(window, SW_HIDE);
+        g_startupTimerHid = true;
+      }
+      KillTimer(window, kStartupTimerId);
+      break;
+    default:
+      break;
+  }
+}
+
+INT_PTR Answer(HWND window, LONG_PTR value) {
+  SetWindowLongPtrA(window, DWLP_MSGRESULT, value);
+  return TRUE;
+}
+
+}  // namespace
+
+void SetHiddenStart() { g_startedHidden = true; }
+bool IsHiddenStart() { return g_startedHidden; }
+bool IsHollowSwitchOn() { return GetToggleState(&g_hollowSwitch); }
+
+INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
-      SetWindowTextA(window, kMainWindowTitle);
-      LoadSettingsAtStartup();
-      g_mainWindow = window;
-      if (!IsHiddenStart()) ShowWindow(window, SW_SHOW);
+      InitMainWindow(window);
+      return 0;  // no control gets the initial focus
+    case WM_COMMAND:
+      OnCommand(window, LOWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      OnTimer(window, wParam);
+      return 0;
+    case WM_MOUSEMOVE:
+      // Dragging: only while the left button is held, or Wine's move loop
+      // would swallow the next click.
+      if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      ShowCurrentTip();
+      ResetButtons(&g_mainSkin);
+      ResetToggles(&g_mainSkin);
+      return 0;
+    case WM_TRAY_CALLBACK:
+      HandleTrayNotify(window, lParam);
       return 0;
     case WM_CLOSE:
     case WM_DESTROY:
-      ExitProcess(0);
+      ShutdownApplication(window);
+    case WM_ERASEBKGND:
+      return 1;
+    case kQueryReminderPeriod:
+      return Answer(window, static_cast<LONG_PTR>(g_reminderPeriodMs));
+    case kQueryCurrentTip:
+      return Answer(window, static_cast<LONG_PTR>(g_currentTip));
   }
   return 0;
 }

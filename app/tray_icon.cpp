@@ -1,3 +1,89 @@
 #include "app/tray_icon.h"
 
-void SetStartupMenuCheck(bool) {}
+#include <shellapi.h>
+
+#include "app/app_globals.h"
+#include "app/maker_info.h"
+#include "resources/resource_ids.h"
+#include "settings/autostart.h"
+#include "settings/settings_file.h"
+#include "settings/shell_open.h"
+#include "skin/layered_window.h"
+
+namespace {
+
+// The record of the icon, kept because the quit path removes the icon with it.
+// Its size is that of the record version with a 128-character tip.
+NOTIFYICONDATAA g_trayIcon;
+HMENU g_trayMenu = nullptr;
+constexpr DWORD kTrayRecordSize = 488;
+static_assert(sizeof(NOTIFYICONDATAA) >= kTrayRecordSize, "tray record too small");
+
+void OpenTrayMenu(HWND mainWindow) {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  SetForegroundWindow(mainWindow);
+  const UINT command = static_cast<UINT>(TrackPopupMenu(g_trayMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
+                                                        cursor.x, cursor.y, 0, mainWindow, nullptr));
+  switch (command) {
+    case IDM_QUIT:
+      SendMessageA(mainWindow, WM_CLOSE, 0, 0);
+      break;
+    case IDM_MAKER:
+      OpenWithShell(kMakerHomePage);
+      break;
+    case IDM_SHOW:
+      ShowMainWindow(mainWindow);
+      break;
+    case IDM_STARTUP:
+      ToggleAutostart();
+      SaveSettings();
+      break;
+    default:
+      break;  // dismissed
+  }
+}
+
+}  // namespace
+
+void CreateTrayIcon(HWND mainWindow) {
+  ZeroMemory(&g_trayIcon, sizeof g_trayIcon);
+  g_trayIcon.cbSize = kTrayRecordSize;
+  g_trayIcon.hWnd = mainWindow;
+  g_trayIcon.uID = TRAY_ICON_ID;
+  g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  g_trayIcon.uCallbackMessage = WM_TRAY_CALLBACK;
+  g_trayIcon.hIcon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+  lstrcpynA(g_trayIcon.szTip, "Somnivex", sizeof g_trayIcon.szTip);
+  Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+
+  g_trayMenu = CreatePopupMenu();
+  AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
+  AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
+  AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
+  AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
+}
+
+void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {
+  switch (static_cast<UINT>(mouseMessage)) {
+    case WM_LBUTTONUP:
+      ShowMainWindow(mainWindow);
+      break;
+    case WM_RBUTTONDOWN:
+      OpenTrayMenu(mainWindow);
+      break;
+    default:
+      break;
+  }
+}
+
+void SetStartupMenuCheck(bool checked) {
+  if (g_trayMenu) CheckMenuItem(g_trayMenu, IDM_STARTUP, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void DestroyTrayMenu() {
+  if (g_trayMenu) DestroyMenu(g_trayMenu);
+  g_trayMenu = nullptr;
+}
+
+void RemoveTrayIcon() { Shell_NotifyIconA(NIM_DELETE, &g_trayIcon); }

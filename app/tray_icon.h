@@ -3,5 +3,12 @@
 
 #include <windows.h>
 
+// Adds the icon (id 383, callback 1025, tip "Somnivex") and builds the menu.
+void CreateTrayIcon(HWND mainWindow);
+// The icon's callback: a left-button release shows the main window, a
+// right-button press opens the menu.
+void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);
 // Sets or clears the check mark of the "Invoke At Startup" menu item.
 void SetStartupMenuCheck(bool checked);
+void DestroyTrayMenu();
+void RemoveTrayIcon();

@@ -1,0 +1,25 @@
+// The reality-check reminder: the sound and the skinned popup that asks
+// "is this a dream?".
+#pragma once
+
+#include <windows.h>
+
+inline constexpr const char kRealityCheckTitle[] = "SMX - Reality Check";
+inline constexpr DWORD kRealityCheckFadeStepMs = 10;
+
+struct RealityCheckPopup {
+  int created = 0;        // 1 from the first reminder on
+  bool visible = false;   // faded in; false after the user dismissed it
+  HWND window = nullptr;
+  HBITMAP bitmap = nullptr;
+  int width = 0;
+  int height = 0;
+};
+
+extern RealityCheckPopup g_realityCheck;
+
+// One reminder: the first call plays the sound and runs the popup as a
+// modal dialog (it returns only when the program ends); later calls fade a
+// dismissed popup in again with the sound, and do nothing while it shows.
+void ShowRealityCheck();
+INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

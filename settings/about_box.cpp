@@ -1,0 +1,89 @@
+#include "settings/about_box.h"
+
+#include <shellapi.h>
+
+#include "app/app_globals.h"
+#include "app/maker_info.h"
+#include "resources/resource_ids.h"
+#include "settings/shell_open.h"
+#include "skin/layered_window.h"
+#include "skin/skin_manager.h"
+
+namespace {
+
+constexpr DWORD kFadeInStepMs = 15;
+constexpr DWORD kFadeOutStepMs = 10;
+constexpr int kOpacity = 250;
+
+// The box's skin objects live for the whole process; they are attached
+// afresh each time the box opens and released when it closes.
+SkinManager g_aboutSkin;
+SkinButton g_visitButton;
+SkinButton g_helpButton;
+SkinButton g_closeButton;
+bool g_closing = false;  // the fade-out has run; later close requests are ignored
+
+void InitAboutBox(HWND window) {
+  g_closing = false;
+  SetWindowTextA(window, kAboutTitle);
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(window);
+  const SkinTheme theme = {};
+  Init(&g_aboutSkin, window, &theme);
+  AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
+  AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
+  AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
+  ResetButtons(&g_aboutSkin);
+  FadeInWindow(window, kFadeInStepMs, kOpacity);
+  AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
+}
+
+void OpenHelp() {
+  const HINSTANCE local = ShellExecuteA(nullptr, "open", g_paths.helpPage.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+  if (reinterpret_cast<INT_PTR>(local) <= 32) {
+    ShellExecuteA(nullptr, "open", kOnlineHelpPage, nullptr, nullptr, SW_SHOWNORMAL);
+  }
+}
+
+void CloseAboutBox(HWND window) {
+  if (g_closing) return;
+  g_closing = true;
+  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  ReleaseSkin(&g_aboutSkin);
+  EndDialog(window, 0);
+}
+
+}  // namespace
+
+void RunAboutBox() { DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, AboutBoxProc, 0); }
+
+INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      InitAboutBox(window);
+      return 0;
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_ABOUT_HELP:
+          OpenHelp();
+          break;
+        case IDC_ABOUT_VISIT:
+          OpenWithShell(kMakerHomePage);
+          break;
+        case IDC_ABOUT_CLOSE:
+        case IDCANCEL:  // Escape
+          CloseAboutBox(window);
+          break;
+      }
+      return 0;
+    case WM_CLOSE:
+    case WM_DESTROY:
+      CloseAboutBox(window);
+      return 0;
+    case WM_MOUSEMOVE:
+      if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      ResetButtons(&g_aboutSkin);
+      return 0;
+  }
+  return 0;
+}
