@@ -234,6 +234,12 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, static_cast<LONG_PTR>(g_reminderPeriodMs));
     case kQueryCurrentTip:
       return Answer(window, static_cast<LONG_PTR>(g_currentTip));
+    case kQueryPopupVisible:
+      return Answer(window, g_realityCheck.visible ? 1 : 0);
+    case kQueryStartupChecked:
+      return Answer(window, IsStartupMenuChecked() ? 1 : 0);
+    case kQuerySwitchOn:
+      return Answer(window, IsHollowSwitchOn() ? 1 : 0);
   }
   return 0;
 }

@@ -81,6 +81,10 @@ void SetStartupMenuCheck(bool checked) {
   if (g_trayMenu) CheckMenuItem(g_trayMenu, IDM_STARTUP, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
+bool IsStartupMenuChecked() {
+  return g_trayMenu && (GetMenuState(g_trayMenu, IDM_STARTUP, MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
 void DestroyTrayMenu() {
   if (g_trayMenu) DestroyMenu(g_trayMenu);
   g_trayMenu = nullptr;

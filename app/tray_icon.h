@@ -10,5 +10,6 @@ void CreateTrayIcon(HWND mainWindow);
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);
 // Sets or clears the check mark of the "Invoke At Startup" menu item.
 void SetStartupMenuCheck(bool checked);
+bool IsStartupMenuChecked();
 void DestroyTrayMenu();
 void RemoveTrayIcon();

@@ -1,0 +1,208 @@
+// The real somnivex.exe under Wine: the main window, its interval box, SET,
+// hiding, dragging and the reality-check popup.
+#include "tests/app/program_fixture.h"
+
+using namespace harness;
+using namespace program;
+
+namespace {
+
+BYTE LayeredAlpha(HWND w) {
+  BYTE alpha = 0;
+  COLORREF key = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(w, &key, &alpha, &flags)) return 0;
+  return alpha;
+}
+
+RECT WorkArea() {
+  RECT r = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+  return r;
+}
+
+HWND WaitPopup() { return WaitForWindow(kPopupTitle, 20000); }
+
+class MainWindow : public ProgramTest {};
+
+TEST_F(MainWindow, FirstStartFadesInAndWritesDefaults) {
+  Install();
+  ASSERT_NE(Launch(), nullptr);
+  EXPECT_TRUE(IsWindowVisible(main_));
+  EXPECT_EQ(LayeredAlpha(main_), 225);
+  RECT r = {};
+  GetWindowRect(main_, &r);
+  EXPECT_EQ(r.right - r.left, 428);
+  EXPECT_EQ(r.bottom - r.top, 372);
+  EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
+  EXPECT_EQ(RunValue(), "\"" + exe_ + "\" -m");
+  EXPECT_EQ(Query(kQueryReminderPeriod), 30 * 60000);
+  EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCURSEL, 0, 0), 1);
+  EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCOUNT, 0, 0), 4);
+}
+
+TEST_F(MainWindow, HiddenStartNeverShowsTheWindow) {
+  Install();
+  Process p = LaunchProcess("-m");
+  HWND w = WaitForWindow(kMainTitle, 30000);
+  ASSERT_NE(w, nullptr);
+  main_ = w;
+  // Through the initialisation, the start-up tick and the first tips tick.
+  const DWORD start = GetTickCount();
+  bool everShown = false;
+  while (GetTickCount() - start < 7000) {
+    everShown = everShown || IsWindowVisible(w);
+    SleepMs(20);
+  }
+  EXPECT_FALSE(everShown);
+  EXPECT_EQ(LayeredAlpha(w), 230);
+}
+
+TEST_F(MainWindow, StoredIntervalSelectsItsChoiceAndSetsThePeriod) {
+  struct Case {
+    const char* time;
+    LRESULT selection;
+    LRESULT period;
+  };
+  const Case cases[] = {
+      {"60", 2, 60 * 60000}, {"45", CB_ERR, 45 * 60000}, {"10", 0, 10 * 60000}, {"abc", CB_ERR, 30 * 60000},
+      {"0", CB_ERR, 30 * 60000}, {"-5", CB_ERR, 30 * 60000}, {"99999999", CB_ERR, 30 * 60000}, {"9", 3, 9 * 60000},
+  };
+  Install();
+  for (const Case& c : cases) {
+    WriteConfig(std::string("time=") + c.time + "\r\nhollow=off\r\nstartup=0\r\n");
+    ASSERT_NE(Launch("-run"), nullptr) << c.time;
+    EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCURSEL, 0, 0), c.selection) << c.time;
+    EXPECT_EQ(Query(kQueryReminderPeriod), c.period) << c.time;
+    TearDown();
+    started_.clear();
+  }
+}
+
+TEST_F(MainWindow, SetStoresTheChoiceAtOnceAndNoKeepsRunning) {
+  Install();
+  ASSERT_NE(Launch(), nullptr);
+  HWND box = Control(IDC_INTERVAL);
+  SendMessageA(box, CB_SETCURSEL, 0, 0);
+  Click(Control(IDC_SET));
+  HWND confirm = WaitForMessageBox("Confirm", 20000, started_.back().id);
+  ASSERT_NE(confirm, nullptr);
+  EXPECT_EQ(MessageBoxText(confirm),
+            "You will need to restart the software for change to take effect.\r\nDo you want to restart the software ?");
+  EXPECT_NE(GetDlgItem(confirm, IDYES), nullptr);
+  EXPECT_NE(GetDlgItem(confirm, IDNO), nullptr);
+  EXPECT_EQ(Config(), "time=10\r\nhollow=off\r\nstartup=0\r\n");
+  PressButton(confirm, IDNO);
+  SleepMs(500);
+  EXPECT_EQ(WaitExit(started_.back(), 0), static_cast<DWORD>(STILL_ACTIVE));
+  EXPECT_EQ(Query(kQueryReminderPeriod), 30 * 60000);
+  EXPECT_EQ(TopWindows(kMainTitle).size(), 1u);
+}
+
+TEST_F(MainWindow, SetWithoutSelectionStoresNothingAndAsksNothing) {
+  Install();
+  WriteConfig("time=45\r\nhollow=off\r\nstartup=0\r\n");
+  ASSERT_NE(Launch(), nullptr);
+  Command(IDC_SET);
+  EXPECT_EQ(WaitForMessageBox("Confirm", 1500, started_.back().id), nullptr);
+  EXPECT_EQ(Config(), "time=45\r\nhollow=off\r\nstartup=0\r\n");
+}
+
+TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
+  Install();  // no ting.wav beside the program: only the sound is missing
+  ASSERT_NE(Launch(), nullptr);
+  Command(IDC_TEST_REALITY);
+  HWND popup = WaitPopup();
+  ASSERT_NE(popup, nullptr);
+  WaitIdle(popup);
+  RECT r = {};
+  GetWindowRect(popup, &r);
+  EXPECT_EQ(r.right - r.left, 337);
+  EXPECT_EQ(r.bottom - r.top, 222);
+  const RECT work = WorkArea();
+  EXPECT_EQ(r.left, work.left + ((work.right - work.left) - 337) / 2);
+  EXPECT_EQ(r.top, work.top + ((work.bottom - work.top) - 222) / 2);
+  EXPECT_TRUE(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_LAYERED);
+  EXPECT_EQ(Query(kQueryPopupVisible), 1);
+
+  // A second reminder while it shows changes nothing.
+  SetWindowPos(popup, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Command(IDC_TEST_REALITY);
+  RECT same = {};
+  GetWindowRect(popup, &same);
+  EXPECT_EQ(same.left, 40);
+  EXPECT_EQ(same.top, 50);
+  EXPECT_EQ(TopWindows(kPopupTitle).size(), 1u);
+
+  // Right-button release dismisses it; the window stays.
+  PostMessageA(popup, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+  SleepMs(100);
+  WaitIdle(popup);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_TRUE(IsWindow(popup));
+
+  // The next reminder (the timer's own path) shows it again where it was.
+  PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
+  SleepMs(100);
+  WaitIdle(popup);
+  EXPECT_EQ(Query(kQueryPopupVisible), 1);
+  GetWindowRect(popup, &same);
+  EXPECT_EQ(same.left, 40);
+  EXPECT_EQ(same.top, 50);
+
+  // A double-click dismisses it too.
+  PostMessageA(popup, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
+  SleepMs(100);
+  WaitIdle(popup);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+}
+
+TEST_F(MainWindow, PlainClickOnThePopupDoesNotDismissIt) {
+  Install(true, true);
+  ASSERT_NE(Launch(), nullptr);
+  Command(IDC_TEST_REALITY);
+  HWND popup = WaitPopup();
+  ASSERT_NE(popup, nullptr);
+  WaitIdle(popup);
+  Click(popup);
+  SleepMs(300);
+  WaitIdle(popup);
+  EXPECT_EQ(Query(kQueryPopupVisible), 1);
+}
+
+TEST_F(MainWindow, HideKeepsTheReminderComing) {
+  Install();
+  ASSERT_NE(Launch(), nullptr);
+  Click(Control(IDC_HIDE));
+  SleepMs(300);
+  EXPECT_FALSE(IsWindowVisible(main_));
+  PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
+  HWND popup = WaitPopup();
+  ASSERT_NE(popup, nullptr);
+  WaitIdle(popup);
+  EXPECT_EQ(Query(kQueryPopupVisible), 1);
+  EXPECT_FALSE(IsWindowVisible(main_));
+}
+
+TEST_F(MainWindow, DraggingTheBackgroundMovesTheWindow) {
+  Install();
+  ASSERT_NE(Launch(), nullptr);
+  RECT before = {};
+  GetWindowRect(main_, &before);
+  // A point of the background away from every control.
+  const int x = before.left + 200, y = before.top + 40;
+  char command[256];
+  std::snprintf(command, sizeof command,
+                "/usr/bin/xdotool mousemove %d %d sleep 0.2 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 mousemove %d %d "
+                "sleep 0.3 mouseup 1",
+                x, y, x + 30, y + 20, x + 60, y + 40);
+  RunUnix(command);
+  SleepMs(500);
+  RECT after = {};
+  GetWindowRect(main_, &after);
+  EXPECT_EQ(after.left - before.left, 60);
+  EXPECT_EQ(after.top - before.top, 40);
+}
+
+}  // namespace

@@ -1,0 +1,172 @@
+#include "tests/app/program_fixture.h"
+
+#include <tlhelp32.h>
+
+#include <cstdio>
+
+using namespace harness;
+
+namespace program {
+
+void ProgramTest::SetUp() {
+  folder_ = FreshFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+  exe_ = folder_ + "somnivex.exe";
+  KillAllHollow();
+  DeleteRunValueForTest();
+}
+
+void ProgramTest::TearDown() {
+  for (Process& p : started_) {
+    Kill(p);
+    Close(p);
+  }
+  for (HWND w : TopWindows(kMainTitle)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid);
+    if (h) {
+      TerminateProcess(h, 1);
+      WaitForSingleObject(h, 5000);
+      CloseHandle(h);
+    }
+  }
+  KillAllHollow();
+  WaitForNoWindow(kMainTitle, 5000);
+}
+
+void ProgramTest::Install(bool withHollow, bool withSound) {
+  ASSERT_TRUE(CopyProgram("somnivex.exe", folder_));
+  if (withHollow) ASSERT_TRUE(CopyProgram("hollow.exe", folder_));
+  if (withSound) {
+    const std::string sound = BinDir() + "..\\resources\\ting.wav";
+    ASSERT_TRUE(CopyFileA(sound.c_str(), (folder_ + "ting.wav").c_str(), FALSE));
+  }
+}
+
+void ProgramTest::WriteConfig(const std::string& bytes) { ASSERT_TRUE(harness::WriteFile(folder_ + "config.txt", bytes)); }
+
+std::string ProgramTest::Config() const { return harness::ReadFile(folder_ + "config.txt"); }
+
+Process ProgramTest::LaunchProcess(const std::string& args) {
+  started_.push_back(Start(exe_, args));
+  return started_.back();
+}
+
+HWND ProgramTest::Launch(const std::string& args) {
+  Process p = LaunchProcess(args);
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 30000) {
+    for (HWND w : TopWindows(kMainTitle)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid == p.id) {
+        main_ = w;
+        WaitIdle(w);
+        return w;
+      }
+    }
+    SleepMs(50);
+  }
+  return nullptr;
+}
+
+void ProgramTest::WaitIdle(HWND window) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+}
+
+LRESULT ProgramTest::Query(UINT message) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(main_, message, 0, 0, SMTO_NORMAL, 20000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+HWND ProgramTest::Control(int id) const { return GetDlgItem(main_, id); }
+
+void ProgramTest::Click(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+  char command[160];
+  std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d sleep 0.1 click 1 sleep 0.1 mousemove 2 2", x, y);
+  RunUnix(command);
+}
+
+void ProgramTest::Command(int id) {
+  PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+  SleepMs(100);
+  WaitIdle(main_);
+}
+
+namespace {
+
+void SetClassCommand(const char* key, const std::string& command) {
+  HKEY k = nullptr;
+  const std::string path = std::string(key) + "\\shell\\open\\command";
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) == ERROR_SUCCESS) {
+    RegSetValueExA(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                   static_cast<DWORD>(command.size() + 1));
+    RegCloseKey(k);
+  }
+}
+
+}  // namespace
+
+void RegisterShellRecorder(const std::string& logFile) {
+  const std::string recorder = BinDir() + "..\\tests\\shell_recorder.exe";
+  const std::string command = "\"" + recorder + "\" \"" + logFile + "\" \"%1\"";
+  SetClassCommand("http", command);
+  SetClassCommand("https", command);
+  HKEY k = nullptr;
+  if (RegCreateKeyExA(HKEY_CLASSES_ROOT, ".html", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &k, nullptr) == ERROR_SUCCESS) {
+    const char type[] = "smxtest.htmlfile";
+    RegSetValueExA(k, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(type), sizeof type);
+    RegCloseKey(k);
+  }
+  SetClassCommand("smxtest.htmlfile", command);
+}
+
+void UnregisterShellRecorder() {
+  RegDeleteTreeA(HKEY_CLASSES_ROOT, "smxtest.htmlfile");
+}
+
+std::string RunValue() {
+  char data[1024] = {};
+  DWORD size = sizeof data - 1;
+  DWORD type = 0;
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return "<no key>";
+  const LONG r = RegQueryValueExA(k, "Somnivex", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  RegCloseKey(k);
+  if (r != ERROR_SUCCESS) return "<none>";
+  return type == REG_SZ ? std::string(data) : "<not REG_SZ>";
+}
+
+void DeleteRunValueForTest() {
+  HKEY k = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_SET_VALUE, &k) == ERROR_SUCCESS) {
+    RegDeleteValueA(k, "Somnivex");
+    RegCloseKey(k);
+  }
+}
+
+void KillAllHollow() {
+  for (int round = 0; round < 3 && CountProcesses("hollow.exe") > 0; ++round) {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 e = {};
+    e.dwSize = sizeof e;
+    for (BOOL ok = Process32First(snap, &e); ok; ok = Process32Next(snap, &e)) {
+      if (lstrcmpiA(e.szExeFile, "hollow.exe") == 0) {
+        HANDLE h = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, e.th32ProcessID);
+        if (h) {
+          TerminateProcess(h, 1);
+          WaitForSingleObject(h, 3000);
+          CloseHandle(h);
+        }
+      }
+    }
+    CloseHandle(snap);
+  }
+}
+
+}  // namespace program

@@ -1,0 +1,55 @@
+// A fresh copy of the shipped programs in a folder of their own, started
+// and driven from outside as a user would.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/main_window.h"
+#include "resources/resource_ids.h"
+#include "tests/support/win32_harness.h"
+
+namespace program {
+
+inline constexpr const char kMainTitle[] = "Somnivex..";
+inline constexpr const char kPopupTitle[] = "SMX - Reality Check";
+inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Copies somnivex.exe (and hollow.exe unless told not to) into a fresh folder.
+  void Install(bool withHollow = true, bool withSound = false);
+  void WriteConfig(const std::string& bytes);
+  std::string Config() const;
+  // Starts somnivex and waits for its main window.
+  HWND Launch(const std::string& args = "");
+  harness::Process LaunchProcess(const std::string& args = "");
+  // Waits until the program answers (its initialisation, fades included, is over).
+  void WaitIdle(HWND window);
+  LRESULT Query(UINT message);
+  HWND Control(int id) const;
+  // A real left click (xdotool) at the centre of the window.
+  void Click(HWND window);
+  void Command(int id);
+
+  std::string folder_;
+  std::string exe_;
+  HWND main_ = nullptr;
+  std::vector<harness::Process> started_;
+};
+
+// Shell association tests: records what reaches the shell through a
+// recorder program registered for http, https and .html.
+void RegisterShellRecorder(const std::string& logFile);
+void UnregisterShellRecorder();
+
+std::string RunValue();
+void DeleteRunValueForTest();
+void KillAllHollow();
+
+}  // namespace program
