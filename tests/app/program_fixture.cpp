@@ -35,11 +35,14 @@ void ProgramTest::TearDown() {
 }
 
 void ProgramTest::Install(bool withHollow, bool withSound) {
-  ASSERT_TRUE(CopyProgram("somnivex.exe", folder_));
-  if (withHollow) ASSERT_TRUE(CopyProgram("hollow.exe", folder_));
+  auto copy = [&](const std::string& from, const char* name) {
+    return CopyFileA(from.c_str(), (folder_ + name).c_str(), FALSE) != 0;
+  };
+  ASSERT_TRUE(copy(source_ + "somnivex.exe", "somnivex.exe"));
+  if (withHollow) ASSERT_TRUE(copy(source_ + "hollow.exe", "hollow.exe"));
   if (withSound) {
-    const std::string sound = BinDir() + "..\\resources\\ting.wav";
-    ASSERT_TRUE(CopyFileA(sound.c_str(), (folder_ + "ting.wav").c_str(), FALSE));
+    const bool fromBuild = source_ == BinDir();
+    ASSERT_TRUE(copy(fromBuild ? BinDir() + "..\\resources\\ting.wav" : source_ + "ting.wav", "ting.wav"));
   }
 }
 

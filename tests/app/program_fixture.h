@@ -37,6 +37,9 @@ class ProgramTest : public ::testing::Test {
   void Click(HWND window);
   void Command(int id);
 
+  // Where the programs are copied from: the build's bin folder, or the
+  // release folder for the end-to-end suite.
+  std::string source_ = harness::BinDir();
   std::string folder_;
   std::string exe_;
   HWND main_ = nullptr;
