@@ -4,6 +4,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <windows.h>
+#include <tlhelp32.h>
+
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -261,12 +264,25 @@ TEST_F(FirstDay, VododiPicturesOnTheDesktop) {
   HWND word2 = WaitForWindow("SM Vododi Reminders 2", 20000);
   ASSERT_NE(word1, nullptr);
   ASSERT_NE(word2, nullptr);
-  // Hold the pictures still for the picture: stop the motion by moving them
-  // to a known place between ticks is not possible from outside, so capture
-  // each window where it is.
+  // The pictures drift: hold the program still while they are captured.
   SleepMs(500);
+  std::vector<HANDLE> threads;
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  THREADENTRY32 t = {};
+  t.dwSize = sizeof t;
+  for (BOOL ok = Thread32First(snap, &t); ok; ok = Thread32Next(snap, &t)) {
+    if (t.th32OwnerProcessID != p.id) continue;
+    HANDLE h = OpenThread(THREAD_SUSPEND_RESUME, FALSE, t.th32ThreadID);
+    if (h && SuspendThread(h) != static_cast<DWORD>(-1)) threads.push_back(h);
+  }
+  CloseHandle(snap);
+  SleepMs(300);
   Screenshot("hollow-1", word1);
   Screenshot("hollow-2", word2);
+  for (HANDLE h : threads) {
+    ResumeThread(h);
+    CloseHandle(h);
+  }
   PostMessageA(word1, WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitExit(p, 10000), 0u);
   Close(p);
