@@ -5,6 +5,7 @@ WIN32 := build/win32
 FUZZ  := build/fuzz
 JOBS  ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+IDLE_SECONDS ?= 120
 
 .PHONY: all deps host win32 dist run test png-decode fuzz bench screenshots clean
 
@@ -43,6 +44,8 @@ bench: deps
 	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF -DSMX_TESTS=OFF >/dev/null
 	@cmake --build build/bench -j $(JOBS) --target png-bench
 	@tools/run-bench build/bench
+	@$(MAKE) --no-print-directory dist
+	@tools/bench-programs $(IDLE_SECONDS)
 
 screenshots: dist
 	@tools/refresh-screenshots
