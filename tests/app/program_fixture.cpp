@@ -133,6 +133,16 @@ void UnregisterShellRecorder() {
   RegDeleteTreeA(HKEY_CLASSES_ROOT, "smxtest.htmlfile");
 }
 
+int TrayIconCount() {
+  HWND tray = FindWindowA(nullptr, "Wine System Tray");
+  if (!tray) return 0;
+  int count = 0;
+  for (HWND child = GetWindow(tray, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (IsWindowVisible(child)) ++count;
+  }
+  return count;
+}
+
 std::string RunValue() {
   char data[1024] = {};
   DWORD size = sizeof data - 1;

@@ -51,6 +51,10 @@ class ProgramTest : public ::testing::Test {
 void RegisterShellRecorder(const std::string& logFile);
 void UnregisterShellRecorder();
 
+// Icons in the notification area: under Wine, the visible children of its
+// "Wine System Tray" window.
+int TrayIconCount();
+
 std::string RunValue();
 void DeleteRunValueForTest();
 void KillAllHollow();

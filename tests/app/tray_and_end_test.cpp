@@ -108,8 +108,10 @@ TEST_F(Tray, QuitSavesStopsHollowAndEndsWithZero) {
   ASSERT_EQ(CountProcesses("hollow.exe"), 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
   Process& p = started_.back();
+  EXPECT_EQ(TrayIconCount(), 1);
   ChooseMenuItem(3);  // "Quit Application"
   EXPECT_EQ(WaitExit(p, 20000), 0u);
+  EXPECT_EQ(TrayIconCount(), 0);
   EXPECT_EQ(Config(), "time=30\r\nhollow=on\r\nstartup=0\r\n");
   EXPECT_EQ(CountProcesses("hollow.exe"), 0);
   EXPECT_TRUE(WaitForNoWindow(kMainTitle, 5000));
@@ -142,6 +144,7 @@ TEST_F(Tray, RestartLeavesExactlyOneInstance) {
   ASSERT_NE(fresh, nullptr);
   SleepMs(1000);
   EXPECT_EQ(TopWindows(kMainTitle).size(), 1u);
+  EXPECT_EQ(TrayIconCount(), 1);
   main_ = fresh;
   WaitIdle(main_);
   EXPECT_EQ(Query(kQueryReminderPeriod), 60 * 60000);
