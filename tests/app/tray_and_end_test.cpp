@@ -108,10 +108,13 @@ TEST_F(Tray, QuitSavesStopsHollowAndEndsWithZero) {
   ASSERT_EQ(CountProcesses("hollow.exe"), 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
   Process& p = started_.back();
-  EXPECT_EQ(TrayIconCount(), 1);
+  // Icons of programs that earlier tests killed may linger in the tray, so
+  // the count is compared with itself.
+  const int icons = TrayIconCount();
+  EXPECT_GE(icons, 1);
   ChooseMenuItem(3);  // "Quit Application"
   EXPECT_EQ(WaitExit(p, 20000), 0u);
-  EXPECT_EQ(TrayIconCount(), 0);
+  EXPECT_EQ(TrayIconCount(), icons - 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=on\r\nstartup=0\r\n");
   EXPECT_EQ(CountProcesses("hollow.exe"), 0);
   EXPECT_TRUE(WaitForNoWindow(kMainTitle, 5000));
@@ -132,6 +135,7 @@ TEST_F(Tray, ClosingTheRealityCheckEndsTheProgramTheSameWay) {
 
 TEST_F(Tray, RestartLeavesExactlyOneInstance) {
   Install();
+  const int iconsBefore = TrayIconCount();
   ASSERT_NE(Launch(), nullptr);
   const DWORD oldPid = MainProcessId();
   SendMessageA(Control(IDC_INTERVAL), CB_SETCURSEL, 2, 0);
@@ -144,7 +148,7 @@ TEST_F(Tray, RestartLeavesExactlyOneInstance) {
   ASSERT_NE(fresh, nullptr);
   SleepMs(1000);
   EXPECT_EQ(TopWindows(kMainTitle).size(), 1u);
-  EXPECT_EQ(TrayIconCount(), 1);
+  EXPECT_EQ(TrayIconCount(), iconsBefore + 1);
   main_ = fresh;
   WaitIdle(main_);
   EXPECT_EQ(Query(kQueryReminderPeriod), 60 * 60000);
