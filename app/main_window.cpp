@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app_globals.h"
+#include "app/gdi_usage.h"
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
@@ -238,6 +239,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, g_realityCheck.visible ? 1 : 0);
     case kQueryStartupChecked:
       return Answer(window, IsStartupMenuChecked() ? 1 : 0);
+    case kQueryGdiObjects:
+      return Answer(window, static_cast<LONG_PTR>(CountGdiObjects()));
     case kQuerySwitchOn:
       return Answer(window, IsHollowSwitchOn() ? 1 : 0);
   }

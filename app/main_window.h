@@ -12,12 +12,14 @@ inline constexpr UINT kStartupRefreshMs = 100;
 // test suites (menu item states and a layered popup's visibility cannot be
 // read from another process): the reminder timer's period in milliseconds,
 // the index of the tip shown now, whether the reality-check popup is faded
-// in, whether "Invoke At Startup" is checked, and the switch's state.
+// in, whether "Invoke At Startup" is checked, the switch's state, and the
+// number of GDI objects the process holds.
 inline constexpr UINT kQueryReminderPeriod = WM_APP + 0x51;
 inline constexpr UINT kQueryCurrentTip = WM_APP + 0x52;
 inline constexpr UINT kQueryPopupVisible = WM_APP + 0x53;
 inline constexpr UINT kQueryStartupChecked = WM_APP + 0x54;
 inline constexpr UINT kQuerySwitchOn = WM_APP + 0x55;
+inline constexpr UINT kQueryGdiObjects = WM_APP + 0x56;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
