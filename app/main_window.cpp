@@ -1,5 +1,7 @@
 #include "app/main_window.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "app/app_globals.h"
