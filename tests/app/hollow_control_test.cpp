@@ -123,7 +123,10 @@ TEST_F(HollowControl, TipsRotateOnTheirTimerAndMouseMovesDoNotAdvance) {
   PostMessageA(main_, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(Query(kQueryCurrentTip), 1);
   // Nine further ticks of the timer's own path come back to the first tip.
-  for (int i = 0; i < 9; ++i) PostMessageA(main_, WM_TIMER, kTipsTimerId, 0);
+  for (int i = 0; i < 9; ++i) {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main_, WM_TIMER, kTipsTimerId, 0, SMTO_NORMAL, 10000, &ignored);
+  }
   EXPECT_EQ(Query(kQueryCurrentTip), 0);
 }
 

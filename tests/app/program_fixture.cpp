@@ -39,7 +39,9 @@ void ProgramTest::Install(bool withHollow, bool withSound) {
     return CopyFileA(from.c_str(), (folder_ + name).c_str(), FALSE) != 0;
   };
   ASSERT_TRUE(copy(source_ + "somnivex.exe", "somnivex.exe"));
-  if (withHollow) ASSERT_TRUE(copy(source_ + "hollow.exe", "hollow.exe"));
+  if (withHollow) {
+    ASSERT_TRUE(copy(source_ + "hollow.exe", "hollow.exe"));
+  }
   if (withSound) {
     const bool fromBuild = source_ == BinDir();
     ASSERT_TRUE(copy(fromBuild ? BinDir() + "..\\resources\\ting.wav" : source_ + "ting.wav", "ting.wav"));
@@ -96,8 +98,10 @@ void ProgramTest::Click(HWND window) {
 }
 
 void ProgramTest::Command(int id) {
+  // Posted, as a click's notification is; a sent query would overtake it,
+  // so give the command time to start before waiting for the program.
   PostMessageA(main_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-  SleepMs(100);
+  SleepMs(250);
   WaitIdle(main_);
 }
 

@@ -90,7 +90,7 @@ class FirstDay : public ProgramTest {
     // Count the pixels that differ by more than the fuzz; a few per cent of
     // the picture may differ (font hinting, the tray clock, a moving cursor).
     const std::string result = UnixPath(shots_) + name + ".diff.txt";
-    std::snprintf(command, sizeof command, "/bin/sh -c \"/usr/bin/compare -metric AE -fuzz 12%% %s %s null: 2> %s\"",
+    std::snprintf(command, sizeof command, "/usr/bin/compare -metric AE -fuzz 12%% %s %s null: 2> %s",
                   shot.c_str(), reference.c_str(), result.c_str());
     RunUnix(command, 20000);
     const std::string text = ReadFile(WindowsPath(result));

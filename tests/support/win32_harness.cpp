@@ -202,16 +202,34 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void RunUnix(const std::string& commandLine, DWORD timeoutMs) {
-  std::vector<char> buffer(commandLine.begin(), commandLine.end());
+  // Wine starts Unix programs directly but cannot wait for them: the shell
+  // leaves a marker file when the command is done, and that is waited for.
+  static unsigned counter = 0;
+  char cwd[MAX_PATH] = {};
+  GetCurrentDirectoryA(sizeof cwd, cwd);
+  char name[64];
+  wsprintfA(name, "\\unix-done-%lu-%u", GetCurrentProcessId(), ++counter);
+  const std::string marker = std::string(cwd) + name;
+  std::string unixMarker = marker.substr(2);  // the folder lies on Z:, the Unix root
+  for (char& c : unixMarker) c = (c == '\\') ? '/' : c;
+  DeleteFileA(marker.c_str());
+  std::string quoted;
+  for (char c : commandLine) {
+    if (c == '\'') quoted += "'\\''";
+    else quoted += c;
+  }
+  std::string shell = "/bin/sh -c '" + quoted + "; : > " + unixMarker + "'";
+  std::vector<char> buffer(shell.begin(), shell.end());
   buffer.push_back('\0');
   STARTUPINFOA si = {};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi = {};
-  if (CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
-    WaitForSingleObject(pi.hProcess, timeoutMs);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
-  }
+  if (!CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  const DWORD start = GetTickCount();
+  while (!FileExists(marker) && GetTickCount() - start < timeoutMs) Sleep(20);
+  DeleteFileA(marker.c_str());
 }
 
 int CountProcesses(const char* exeName) {
