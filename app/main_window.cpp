@@ -44,6 +44,7 @@ HWND g_intervalBox = nullptr;
 UINT g_reminderPeriodMs = 0;
 bool g_tipsTimerHid = false;    // hidden start: the first tips tick hid the window
 bool g_startupTimerHid = false;  // hidden start: the start-up tick hid the window
+bool g_initialised = false;
 
 void ShowCurrentTip() {
   if (g_currentTip >= g_tips.size()) return;
@@ -121,6 +122,7 @@ void InitMainWindow(HWND window) {
   }
   AddTooltip(window, kHideTooltip, IDC_HIDE, false);
   if (IsHiddenStart()) ShowWindow(window, SW_HIDE);
+  g_initialised = true;
 }
 
 void StoreInterval(HWND window) {
@@ -241,6 +243,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, g_realityCheck.visible ? 1 : 0);
     case kQueryStartupChecked:
       return Answer(window, IsStartupMenuChecked() ? 1 : 0);
+    case kQueryReady:
+      return Answer(window, g_initialised ? 1 : 0);
     case kQueryGdiObjects:
       return Answer(window, static_cast<LONG_PTR>(CountGdiObjects()));
     case kQuerySwitchOn:

@@ -20,6 +20,9 @@ inline constexpr UINT kQueryPopupVisible = WM_APP + 0x53;
 inline constexpr UINT kQueryStartupChecked = WM_APP + 0x54;
 inline constexpr UINT kQuerySwitchOn = WM_APP + 0x55;
 inline constexpr UINT kQueryGdiObjects = WM_APP + 0x56;
+// 1 once the window's initialisation has run to its end. (A query can be
+// answered in the middle of it, while the window waits on another program.)
+inline constexpr UINT kQueryReady = WM_APP + 0x57;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

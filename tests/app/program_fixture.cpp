@@ -78,6 +78,16 @@ HWND ProgramTest::Launch(const std::string& args) {
 void ProgramTest::WaitIdle(HWND window) {
   DWORD_PTR result = 0;
   SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
+  if (window != main_) return;
+  // The main window answers while its initialisation waits on another
+  // program; wait until that has run to its end.
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 30000) {
+    result = 0;
+    if (!SendMessageTimeoutA(window, kQueryReady, 0, 0, SMTO_NORMAL, 20000, &result) || result == 1) break;
+    SleepMs(20);
+  }
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
 }
 
 LRESULT ProgramTest::Query(UINT message) {
