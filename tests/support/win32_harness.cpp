@@ -213,12 +213,15 @@ void RunUnix(const std::string& commandLine, DWORD timeoutMs) {
   std::string unixMarker = marker.substr(2);  // the folder lies on Z:, the Unix root
   for (char& c : unixMarker) c = (c == '\\') ? '/' : c;
   DeleteFileA(marker.c_str());
+  // Wine hands the Unix program its arguments split by the Windows rules:
+  // one double-quoted argument for sh, inner quotes escaped.
+  std::string script = commandLine + "; : > " + unixMarker;
   std::string quoted;
-  for (char c : commandLine) {
-    if (c == '\'') quoted += "'\\''";
-    else quoted += c;
+  for (char c : script) {
+    if (c == '"') quoted += '\\';
+    quoted += c;
   }
-  std::string shell = "/bin/sh -c '" + quoted + "; : > " + unixMarker + "'";
+  std::string shell = "/bin/sh -c \"" + quoted + "\"";
   std::vector<char> buffer(shell.begin(), shell.end());
   buffer.push_back('\0');
   STARTUPINFOA si = {};
