@@ -50,6 +50,13 @@ void CloseAboutBox(HWND window) {
   g_closing = true;
   FadeOutWindow(window, kFadeOutStepMs, kOpacity);
   ReleaseSkin(&g_aboutSkin);
+  // The background picture was loaded by its static control from the
+  // template; take it back and free it, or every opening would keep one.
+  HWND background = GetDlgItem(window, 0xFFFF);
+  if (background) {
+    HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageA(background, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    if (picture) DeleteObject(picture);
+  }
   EndDialog(window, 0);
 }
 

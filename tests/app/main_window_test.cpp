@@ -202,10 +202,12 @@ TEST_F(MainWindow, DraggingTheBackgroundMovesTheWindow) {
   char command[256];
   std::snprintf(command, sizeof command,
                 "/usr/bin/xdotool mousemove %d %d sleep 0.2 mousedown 1 sleep 0.2 mousemove %d %d sleep 0.2 mousemove %d %d "
-                "sleep 0.3 mouseup 1",
-                x, y, x + 30, y + 20, x + 60, y + 40);
+                "sleep 0.2 mousemove %d %d sleep 0.3 mouseup 1",
+                x, y, x + 2, y + 2, x + 32, y + 22, x + 62, y + 42);
   RunUnix(command);
   SleepMs(500);
+  // The drag begins with the first move while the button is held, and from
+  // then on the window follows the mouse.
   RECT after = {};
   GetWindowRect(main_, &after);
   EXPECT_EQ(after.left - before.left, 60);
