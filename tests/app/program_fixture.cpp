@@ -115,6 +115,29 @@ void ProgramTest::Command(int id) {
   WaitIdle(main_);
 }
 
+void ProgramTest::ChooseMenuItem(int index) {
+  PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
+  HWND menu = WaitMenu(10000);
+  ASSERT_NE(menu, nullptr);
+  for (int i = 0; i <= index; ++i) {
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    SleepMs(50);
+  }
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  SleepMs(300);
+  WaitIdle(main_);
+}
+
+HWND WaitMenu(DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) return menu;
+    SleepMs(50);
+  }
+  return nullptr;
+}
+
 namespace {
 
 void SetClassCommand(const char* key, const std::string& command) {

@@ -36,6 +36,9 @@ class ProgramTest : public ::testing::Test {
   // A real left click (xdotool) at the centre of the window.
   void Click(HWND window);
   void Command(int id);
+  // Opens the tray menu with a right-button press on the icon and chooses
+  // the item at `index` (0 = first) with the keyboard.
+  void ChooseMenuItem(int index);
 
   // Where the programs are copied from: the build's bin folder, or the
   // release folder for the end-to-end suite.
@@ -45,6 +48,9 @@ class ProgramTest : public ::testing::Test {
   HWND main_ = nullptr;
   std::vector<harness::Process> started_;
 };
+
+// The visible popup menu (class #32768), waited for.
+HWND WaitMenu(DWORD timeoutMs);
 
 // Shell association tests: records what reaches the shell through a
 // recorder program registered for http, https and .html.

@@ -7,32 +7,8 @@ using namespace program;
 
 namespace {
 
-HWND WaitMenu(DWORD timeoutMs) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < timeoutMs) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) return menu;
-    SleepMs(50);
-  }
-  return nullptr;
-}
-
 class Tray : public ProgramTest {
  protected:
-  // Opens the tray menu with a right-button press on the icon and chooses
-  // the item at `index` (0 = first) with the keyboard.
-  void ChooseMenuItem(int index) {
-    PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
-    HWND menu = WaitMenu(10000);
-    ASSERT_NE(menu, nullptr);
-    for (int i = 0; i <= index; ++i) {
-      PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-      SleepMs(50);
-    }
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    SleepMs(300);
-    WaitIdle(main_);
-  }
   DWORD MainProcessId() {
     DWORD pid = 0;
     GetWindowThreadProcessId(main_, &pid);

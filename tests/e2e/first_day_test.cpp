@@ -37,16 +37,6 @@ bool WaitCount(const char* exe, int count, DWORD timeoutMs) {
   return true;
 }
 
-HWND WaitMenu() {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < 10000) {
-    HWND menu = FindWindowA("#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) return menu;
-    SleepMs(50);
-  }
-  return nullptr;
-}
-
 class FirstDay : public ProgramTest {
  protected:
   void SetUp() override {
@@ -54,19 +44,6 @@ class FirstDay : public ProgramTest {
     source_ = DistDir();
     shots_ = folder_ + "shots\\";
     CreateDirectoryA(shots_.c_str(), nullptr);
-  }
-
-  void ChooseMenuItem(int index) {
-    PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
-    HWND menu = WaitMenu();
-    ASSERT_NE(menu, nullptr);
-    for (int i = 0; i <= index; ++i) {
-      PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-      SleepMs(50);
-    }
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-    SleepMs(300);
-    WaitIdle(main_);
   }
 
   // Captures the screen rectangle of a window and compares it with the
