@@ -2,12 +2,13 @@
 # logic lives in the CMakeLists.txt files.
 HOST  := build/host
 WIN32 := build/win32
+WIN64 := build/win64
 FUZZ  := build/fuzz
 JOBS  ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 IDLE_SECONDS ?= 120
 
-.PHONY: all deps host win32 dist run test png-decode fuzz bench screenshots clean
+.PHONY: all deps host win32 win64 wine-tree dist run test png-decode fuzz bench screenshots clean
 
 all: dist
 
@@ -25,10 +26,21 @@ win32: deps
 dist: win32
 	@cmake --build $(WIN32) --target dist
 
-run: dist
+# The same sources built for x86_64, with their own release folder in the
+# tree: the Windows suites run on it where the machine runs no 32-bit code.
+win64: deps
+	@cmake -S . -B $(WIN64) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(WIN64) -j $(JOBS)
+	@cmake --build $(WIN64) --target dist
+
+# The Windows build that Wine can run on this machine.
+wine-tree: dist
+	@if [ "$$(tools/wine-loader)" = x86_64 ]; then $(MAKE) --no-print-directory win64; fi
+
+run: wine-tree
 	@tools/run-somnivex
 
-test: host dist
+test: host wine-tree
 	@tools/run-suites
 
 png-decode:

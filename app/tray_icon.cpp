@@ -13,11 +13,14 @@
 namespace {
 
 // The record of the icon, kept because the quit path removes the icon with it.
-// Its size is that of the record version with a 128-character tip.
+// Its size is that of the record version with a 128-character tip and the
+// balloon fields: 488 bytes in the 32-bit program.
 NOTIFYICONDATAA g_trayIcon;
 HMENU g_trayMenu = nullptr;
-constexpr DWORD kTrayRecordSize = 488;
-static_assert(sizeof(NOTIFYICONDATAA) >= kTrayRecordSize, "tray record too small");
+constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+#ifndef _WIN64
+static_assert(kTrayRecordSize == 488, "tray record of the 32-bit program");
+#endif
 
 void OpenTrayMenu(HWND mainWindow) {
   POINT cursor = {};
