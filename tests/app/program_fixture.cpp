@@ -52,6 +52,16 @@ void ProgramTest::WriteConfig(const std::string& bytes) { ASSERT_TRUE(harness::W
 
 std::string ProgramTest::Config() const { return harness::ReadFile(folder_ + "config.txt"); }
 
+std::string ProgramTest::WaitConfig(const std::string& expected, DWORD timeoutMs) const {
+  const DWORD start = GetTickCount();
+  std::string bytes = Config();
+  while (bytes != expected && GetTickCount() - start < timeoutMs) {
+    SleepMs(50);
+    bytes = Config();
+  }
+  return bytes;
+}
+
 Process ProgramTest::LaunchProcess(const std::string& args) {
   started_.push_back(Start(exe_, args));
   return started_.back();
@@ -164,6 +174,12 @@ void RegisterShellRecorder(const std::string& logFile) {
     RegCloseKey(k);
   }
   SetClassCommand("smxtest.htmlfile", command);
+}
+
+std::string FreshShellRecorderLog() {
+  const std::string log = BinDir() + "..\\tests\\shell-recorder.log";
+  DeleteFileA(log.c_str());
+  return log;
 }
 
 void UnregisterShellRecorder() {

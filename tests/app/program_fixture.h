@@ -26,6 +26,10 @@ class ProgramTest : public ::testing::Test {
   void Install(bool withHollow = true, bool withSound = false);
   void WriteConfig(const std::string& bytes);
   std::string Config() const;
+  // config.txt once it holds `expected`, or as it is after timeoutMs. The
+  // program answers queries while it waits on the companion program, so a
+  // save may still follow when it first looks idle.
+  std::string WaitConfig(const std::string& expected, DWORD timeoutMs = 10000) const;
   // Starts somnivex and waits for its main window.
   HWND Launch(const std::string& args = "");
   harness::Process LaunchProcess(const std::string& args = "");
@@ -55,6 +59,10 @@ HWND WaitMenu(DWORD timeoutMs);
 // Shell association tests: records what reaches the shell through a
 // recorder program registered for http, https and .html.
 void RegisterShellRecorder(const std::string& logFile);
+// The one log the recorder writes, the same for every test, emptied here: a
+// registration that Wine's registry still answers from an earlier test then
+// names the same file.
+std::string FreshShellRecorderLog();
 void UnregisterShellRecorder();
 
 // Icons in the notification area: under Wine, the visible children of its

@@ -156,7 +156,7 @@ class Shell : public ProgramTest {
  protected:
   void SetUp() override {
     ProgramTest::SetUp();
-    log_ = folder_ + "shell.log";
+    log_ = FreshShellRecorderLog();
     RegisterShellRecorder(log_);
   }
   void TearDown() override {

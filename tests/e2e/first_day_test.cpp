@@ -85,7 +85,7 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
   Install(true, true);
   ASSERT_TRUE(FileExists(source_ + "help.html"));
   CopyFileA((source_ + "help.html").c_str(), (folder_ + "help.html").c_str(), FALSE);
-  const std::string log = folder_ + "shell.log";
+  const std::string log = FreshShellRecorderLog();
   RegisterShellRecorder(log);
   const std::string runValue = "\"" + exe_ + "\" -m";
 
@@ -137,7 +137,7 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
     Click(Control(IDC_SWITCH));
     EXPECT_TRUE(WaitCount("hollow.exe", 1, 15000));
     WaitIdle(main_);
-    EXPECT_EQ(Config(), "time=30\r\nhollow=on\r\nstartup=0\r\n");
+    EXPECT_EQ(WaitConfig("time=30\r\nhollow=on\r\nstartup=0\r\n"), "time=30\r\nhollow=on\r\nstartup=0\r\n");
     HWND word1 = WaitForWindow("SM Vododi Reminders 1", 15000);
     HWND word2 = WaitForWindow("SM Vododi Reminders 2", 15000);
     ASSERT_NE(word1, nullptr);
@@ -148,7 +148,7 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
     Click(Control(IDC_SWITCH));
     EXPECT_TRUE(WaitCount("hollow.exe", 0, 15000));
     WaitIdle(main_);
-    EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
+    EXPECT_EQ(WaitConfig("time=30\r\nhollow=off\r\nstartup=0\r\n"), "time=30\r\nhollow=off\r\nstartup=0\r\n");
   }
   {
     SCOPED_TRACE("hide to the tray and come back");
