@@ -10,12 +10,15 @@ bool FlushFileToDisk(std::FILE* file) {
   return FlushFileBuffers(handle) != 0;
 }
 
+bool IsWriteProtected(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool ReplaceFileAtomically(const std::string& source, const std::string& target) {
-  // A read-only settings file is the user's "do not change": Windows'
-  // MoveFileExA refuses to replace it, and so do we where the system (Wine)
-  // would let the move through.
-  const DWORD attributes = GetFileAttributesA(target.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+  // Windows' MoveFileExA refuses to replace a read-only file, and so do we
+  // where the system (Wine) would let the move through.
+  if (IsWriteProtected(target)) {
     SetLastError(ERROR_ACCESS_DENIED);
     return false;
   }

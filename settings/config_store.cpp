@@ -179,18 +179,41 @@ std::string SerializeConfig(const ConfigStore& store) {
 
 std::string ConfigTempPath(const std::string& path) { return path + ".tmp"; }
 
-// The new content never overwrites the file in place: a crash, a power cut or
-// a full disk in the middle of writing would otherwise leave a truncated
-// config.txt. It goes to a temporary file in the same folder first, is pushed
-// to the disk, and then replaces the old file in one step.
+namespace {
+
+// Writes bytes to an open stream, pushes them to the disk and closes it.
+bool WriteAndClose(std::FILE* file, const std::string& bytes) {
+  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  ok = FlushFileToDisk(file) && ok;
+  return std::fclose(file) == 0 && ok;
+}
+
+// A folder that takes no new files (read-only media, a folder the user may
+// change files in but not add to) still lets an existing settings file be
+// rewritten where it is. Without this the user's change would silently go
+// back at the next start. A file marked read-only is left alone.
+bool RewriteExistingFile(const std::string& path, const std::string& bytes) {
+  if (IsWriteProtected(path)) return false;
+  std::FILE* existing = std::fopen(path.c_str(), "rb");
+  if (existing == nullptr) return false;
+  std::fclose(existing);
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  return file != nullptr && WriteAndClose(file, bytes);
+}
+
+}  // namespace
+
+// The new content does not overwrite the file in place where it can be
+// helped: a crash, a power cut or a full disk in the middle of writing would
+// leave a truncated config.txt. It goes to a temporary file in the same
+// folder first, is pushed to the disk, and then replaces the old file in one
+// step. Only where no temporary file can be made is the file rewritten.
 bool ConfigStore::Save() const {
   const std::string bytes = SerializeConfig(*this);
   const std::string temp = ConfigTempPath(path);
   std::FILE* file = std::fopen(temp.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  ok = FlushFileToDisk(file) && ok;
-  ok = std::fclose(file) == 0 && ok;
+  if (file == nullptr) return RewriteExistingFile(path, bytes);
+  bool ok = WriteAndClose(file, bytes);
   ok = ok && ReplaceFileAtomically(temp, path);
   if (!ok) std::remove(temp.c_str());
   return ok;

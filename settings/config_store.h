@@ -47,7 +47,9 @@ struct ConfigStore {
   // Writes every entry with a non-empty key as key, separator, value, CR LF.
   // The bytes go to a temporary file beside path which then replaces the
   // file in one step; on any failure the old file stays whole, the temporary
-  // file is removed and the result is false.
+  // file is removed and the result is false. Where no temporary file can be
+  // made beside it, an existing file that is not marked read-only is
+  // rewritten in place instead.
   bool Save() const;
 };
 

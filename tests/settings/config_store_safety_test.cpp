@@ -27,12 +27,28 @@ ConfigStore ChangedStore(const std::string& path) {
   return store;
 }
 
-TEST(ConfigStoreCrashSafety, SaveLeavesOldFileWhenTheTemporaryFileCannotBeCreated) {
+// Where no temporary file can be made (here its name is taken by a folder,
+// as in a folder that takes no new files) the existing file is rewritten in
+// place, unless it is marked read-only.
+TEST(ConfigStoreCrashSafety, WithoutATemporaryFileTheExistingFileIsRewrittenInPlace) {
   const std::string folder = Folder();
   ConfigStore store = ChangedStore(folder + "config.txt");
-  fs::create_directory(ConfigTempPath(store.path));  // occupies the temporary name
+  fs::create_directory(ConfigTempPath(store.path));
+  EXPECT_TRUE(store.Save());
+  EXPECT_EQ(ReadBytes(store.path), "time=10\r\nhollow=on\r\nstartup=1\r\n");
+
+  store.SetString("time", "60");
+  fs::permissions(store.path, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   EXPECT_FALSE(store.Save());
-  EXPECT_EQ(ReadBytes(store.path), kOldFile);
+  EXPECT_EQ(ReadBytes(store.path), "time=10\r\nhollow=on\r\nstartup=1\r\n");
+  fs::permissions(store.path, fs::perms::owner_write, fs::perm_options::add);
+
+  // Nothing is created where there was no file.
+  ConfigStore fresh(folder + "other.txt", '=');
+  fresh.AddIfAbsent("time", "30");
+  fs::create_directory(ConfigTempPath(fresh.path));
+  EXPECT_FALSE(fresh.Save());
+  EXPECT_FALSE(fs::exists(fresh.path));
 }
 
 TEST(ConfigStoreCrashSafety, SaveLeavesOldFileWhenTheDiskIsFull) {
