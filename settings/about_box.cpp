@@ -45,18 +45,27 @@ void OpenHelp() {
   }
 }
 
+// The background picture was loaded by the template's static control, and
+// the control does not free it when it is destroyed: take it back and free
+// it, or every opening would keep one (about 0.4 MB). The control is found
+// by its class: its id of -1 is stored as a 32-bit value, which GetDlgItem
+// cannot be given.
+void FreeBackgroundPicture(HWND window) {
+  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    char className[16] = {};
+    GetClassNameA(child, className, sizeof className);
+    if (lstrcmpiA(className, "Static") != 0) continue;
+    HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, 0));
+    if (picture) DeleteObject(picture);
+  }
+}
+
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
   FadeOutWindow(window, kFadeOutStepMs, kOpacity);
   ReleaseSkin(&g_aboutSkin);
-  // The background picture was loaded by its static control from the
-  // template; take it back and free it, or every opening would keep one.
-  HWND background = GetDlgItem(window, 0xFFFF);
-  if (background) {
-    HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageA(background, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (picture) DeleteObject(picture);
-  }
+  FreeBackgroundPicture(window);
   EndDialog(window, 0);
 }
 
