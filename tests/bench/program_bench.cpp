@@ -4,15 +4,21 @@
 //            end of its fade-in, against a minimal dialog program
 //   idle     CPU time and wake-ups over a stretch with the window hidden
 //            (somnivex) and while drifting (hollow), against the minimal program
-//   memory   private bytes after start-up
+//   memory   private bytes after start-up and after an hour of use: for
+//            somnivex 720 tip changes, 6 reality checks (the shortest
+//            interval) and 6 about boxes; for hollow 120 fade ticks a window
 // Usage: program_bench.exe FOLDER [idle-seconds]
 // FOLDER holds somnivex.exe, hollow.exe and minimal_dialog.exe.
 #include <windows.h>
 #include <psapi.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+#include "app/main_window.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -89,24 +95,145 @@ double PrivateMb(HANDLE process) {
   PROCESS_MEMORY_COUNTERS_EX counters = {};
   counters.cb = sizeof counters;
   if (!GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters)) return -1;
-  return counters.PrivateUsage / 1048576.0;
+  // Wine keeps the private bytes in the page-file figure.
+  return (counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage) / 1048576.0;
 }
 
-// CPU time used over `seconds` once the program has settled.
-double IdleCpu(const std::string& exe, const std::string& args, const char* title, bool hide, int seconds, double* memory) {
+std::string ReadWhole(const std::string& path) {
+  std::string bytes;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
+    std::fclose(f);
+  }
+  return bytes;
+}
+
+// Under Wine each Windows process is a Linux process whose command line
+// names the executable; its threads' scheduler counts are in /proc, which
+// Wine shows on drive Z:. Empty where there is no such process (Windows).
+std::string LinuxProcessOf(const char* exeName) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA("Z:\\proc\\*", &entry);
+  if (find == INVALID_HANDLE_VALUE) return "";
+  std::string found;
+  do {
+    if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
+    std::string line = ReadWhole(std::string("Z:\\proc\\") + entry.cFileName + "\\cmdline");
+    for (char& c : line) c = static_cast<char>(c == 0 ? ' ' : std::tolower(static_cast<unsigned char>(c)));
+    if (line.find(exeName) != std::string::npos) found = entry.cFileName;
+  } while (found.empty() && FindNextFileA(find, &entry));
+  FindClose(find);
+  return found;
+}
+
+// Times the process's threads were woken from sleep (voluntary context
+// switches, summed over its threads); -1 where unknown.
+long long WakeUps(const std::string& linuxPid) {
+  if (linuxPid.empty()) return -1;
+  const std::string tasks = "Z:\\proc\\" + linuxPid + "\\task\\";
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((tasks + "*").c_str(), &entry);
+  if (find == INVALID_HANDLE_VALUE) return -1;
+  long long total = 0;
+  do {
+    if (entry.cFileName[0] < '1' || entry.cFileName[0] > '9') continue;
+    const std::string status = ReadWhole(tasks + entry.cFileName + "\\status");
+    const size_t at = status.find("voluntary_ctxt_switches:");
+    if (at != std::string::npos && (at == 0 || status[at - 1] == '\n')) total += std::atoll(status.c_str() + at + 24);
+  } while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return total;
+}
+
+struct Idle {
+  double cpuMs = -1;
+  double wakeUpsPerSecond = -1;
+  double startMb = -1;
+  double hourMb = -1;
+};
+
+void Post(HWND window, UINT message, WPARAM w = 0, LPARAM l = 0) {
+  PostMessageA(window, message, w, l);
+}
+
+// Waits until the window has handled everything posted to it so far.
+void Settle(HWND window) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result);
+}
+
+HWND WaitWindow(const char* title, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  HWND w = nullptr;
+  while (!(w = FindWindowA(nullptr, title)) && GetTickCount() - start < timeoutMs) Sleep(20);
+  return w;
+}
+
+// One hour of use at the shortest reminder interval, compressed.
+void SomnivexHour(HWND main) {
+  for (int i = 0; i < 720; ++i) Post(main, WM_TIMER, kTipsTimerId);
+  Settle(main);
+  for (int i = 0; i < 6; ++i) {
+    Post(main, WM_COMMAND, MAKEWPARAM(IDC_TEST_REALITY, BN_CLICKED));
+    Sleep(200);
+    if (HWND popup = WaitWindow("SMX - Reality Check", 20000)) {
+      Settle(popup);
+      Post(popup, WM_RBUTTONUP);
+      Sleep(50);
+      Settle(popup);
+    }
+    Post(main, WM_COMMAND, MAKEWPARAM(IDC_ABOUT, BN_CLICKED));
+    Sleep(200);
+    if (HWND about = WaitWindow("SMX About", 20000)) {
+      Settle(about);
+      Post(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED));
+      const DWORD start = GetTickCount();
+      while (IsWindow(about) && GetTickCount() - start < 10000) Sleep(20);
+    }
+  }
+}
+
+// An hour of hollow: 120 fade ticks a window (two fade-ins and outs each).
+void HollowHour(HWND) {
+  HWND first = FindWindowA(nullptr, "SM Vododi Reminders 1"), second = FindWindowA(nullptr, "SM Vododi Reminders 2");
+  for (int i = 0; i < 120; ++i) {
+    Post(first, WM_TIMER, 575);
+    Post(second, WM_TIMER, 578);
+  }
+  Settle(first);
+  Settle(second);
+}
+
+// CPU time and wake-ups over `seconds` once the program has settled, then
+// the memory after an hour of use.
+Idle MeasureIdle(const std::string& exe, const std::string& args, const char* title, const char* exeName, bool hide,
+                 int seconds, void (*hour)(HWND)) {
+  Idle r;
   Started s = Launch(exe, args);
-  if (!s.ok) return -1;
+  if (!s.ok) return r;
   const double t0 = NowMs();
   while (!WindowOf(s.pi.dwProcessId, title) && NowMs() - t0 < 30000) Sleep(50);
   Sleep(3000);
-  if (hide) ShowWindow(WindowOf(s.pi.dwProcessId, title), SW_HIDE);
+  HWND window = WindowOf(s.pi.dwProcessId, title);
+  if (hide) ShowWindow(window, SW_HIDE);
   Sleep(1000);
-  *memory = PrivateMb(s.pi.hProcess);
+  r.startMb = PrivateMb(s.pi.hProcess);
+  const std::string pid = LinuxProcessOf(exeName);
+  const long long wakeBefore = WakeUps(pid);
   const double before = CpuMs(s.pi.hProcess);
   Sleep(seconds * 1000);
-  const double used = CpuMs(s.pi.hProcess) - before;
+  r.cpuMs = CpuMs(s.pi.hProcess) - before;
+  const long long wakeAfter = WakeUps(pid);
+  if (wakeBefore >= 0 && wakeAfter >= wakeBefore) r.wakeUpsPerSecond = double(wakeAfter - wakeBefore) / seconds;
+  if (hour) {
+    hour(window);
+    Sleep(1000);
+    r.hourMb = PrivateMb(s.pi.hProcess);
+  }
   End(s);
-  return used;
+  return r;
 }
 
 }  // namespace
@@ -134,13 +261,22 @@ int main(int argc, char** argv) {
   std::printf("startup: somnivex shown %.0f ms, faded in %.0f ms; minimal dialog shown %.0f ms; ratio %.2f (shown), %.2f (faded)\n",
               best, bestFade, bestMin, best / bestMin, bestFade / bestMin);
 
-  double sMem = 0, hMem = 0, mMem = 0;
-  const double sCpu = IdleCpu(somnivex, "", "Somnivex..", true, idleSeconds, &sMem);
-  const double hCpu = IdleCpu(hollow, "-run", "SM Vododi Reminders 1", false, idleSeconds, &hMem);
-  const double mCpu = IdleCpu(minimal, "", "Minimal Dialog..", true, idleSeconds, &mMem);
-  std::printf("idle over %d s: somnivex hidden %.0f ms CPU (%.3f %%), hollow drifting %.0f ms CPU (%.3f %%), minimal %.0f ms CPU\n",
-              idleSeconds, sCpu, 100.0 * sCpu / (idleSeconds * 1000.0), hCpu, 100.0 * hCpu / (idleSeconds * 1000.0), mCpu);
-  std::printf("memory after start-up: somnivex %.1f MB private, hollow %.1f MB, minimal %.1f MB\n", sMem, hMem, mMem);
+  const Idle sIdle = MeasureIdle(somnivex, "", "Somnivex..", "somnivex.exe", true, idleSeconds, SomnivexHour);
+  const Idle hIdle = MeasureIdle(hollow, "-run", "SM Vododi Reminders 1", "hollow.exe", false, idleSeconds, HollowHour);
+  const Idle mIdle = MeasureIdle(minimal, "", "Minimal Dialog..", "minimal_dialog.exe", true, idleSeconds, nullptr);
+  const double seconds = idleSeconds;
+  std::printf("idle over %d s: somnivex hidden %.0f ms CPU (%.3f %% of a core), minimal dialog hidden %.0f ms CPU; ratio %.2f\n",
+              idleSeconds, sIdle.cpuMs, sIdle.cpuMs / (seconds * 10.0), mIdle.cpuMs,
+              mIdle.cpuMs > 0 ? sIdle.cpuMs / mIdle.cpuMs : 0.0);
+  std::printf("idle over %d s: hollow drifting %.0f ms CPU (%.2f %% of a core)\n", idleSeconds, hIdle.cpuMs,
+              hIdle.cpuMs / (seconds * 10.0));
+  std::printf("wake-ups per second: somnivex hidden %.1f, hollow drifting %.1f, minimal dialog %.1f\n",
+              sIdle.wakeUpsPerSecond, hIdle.wakeUpsPerSecond, mIdle.wakeUpsPerSecond);
+  std::printf("memory after start-up (private): somnivex %.1f MB, hollow %.1f MB, minimal dialog %.1f MB\n",
+              sIdle.startMb, hIdle.startMb, mIdle.startMb);
+  std::printf("memory after an hour of use: somnivex %.1f MB (720 tips, 6 reality checks, 6 about boxes), "
+              "hollow %.1f MB (120 fade ticks a window)\n",
+              sIdle.hourMb, hIdle.hourMb);
   DeleteFileA((folder + "config.txt").c_str());
   return 0;
 }
