@@ -56,10 +56,10 @@ bench: deps
 	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF -DSMX_TESTS=OFF >/dev/null
 	@cmake --build build/bench -j $(JOBS) --target png-bench
 	@tools/run-bench build/bench
-	@$(MAKE) --no-print-directory dist
+	@$(MAKE) --no-print-directory wine-tree
 	@tools/bench-programs $(IDLE_SECONDS)
 
-screenshots: dist
+screenshots: wine-tree
 	@tools/refresh-screenshots
 
 clean:
