@@ -1,21 +1,3 @@
-# Cross toolchain: 32-bit Windows executables built with MinGW-w64 (posix
-# thread model, which GoogleTest's std::mutex needs).
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-# Everything static: with the posix thread model a partial static link still
-# pulls in libwinpthread-1.dll.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
-
-# Test executables run through Wine under the suite's own display and prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/wine-exec")
+# Cross toolchain: 32-bit Windows executables, the release build.
+set(SMX_MINGW_PROCESSOR i686)
+include("${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake")
