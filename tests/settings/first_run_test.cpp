@@ -85,9 +85,11 @@ TEST_F(FirstRun, FolderInPlaceOfTheFileEndsInError114) {
 }
 
 TEST_F(FirstRun, DefaultsThatCannotBeSavedEndInError115AfterTheRunValue) {
-  // The empty file is created, but the save of the defaults cannot write
-  // its temporary file.
-  ASSERT_TRUE(CreateDirectoryA((config_ + ".tmp").c_str(), nullptr));
+  // The empty file is created, but the disk is full when the defaults are
+  // saved: their temporary file is a link to /dev/full.
+  std::string temp = (config_ + ".tmp").substr(2);  // Z: is the Unix root
+  for (char& c : temp) c = (c == '\\') ? '/' : c;
+  RunUnix("ln -s /dev/full '" + temp + "'");
   Process p = Launch();
   HWND box = WaitForMessageBox("Error", 20000, p.id);
   ASSERT_NE(box, nullptr);
