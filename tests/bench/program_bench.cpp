@@ -295,9 +295,9 @@ int main(int argc, char** argv) {
   const Idle hIdle = MeasureIdle(hollow, "-run", "SM Vododi Reminders 1", "hollow.exe", false, idleSeconds, HollowHour);
   const Idle mIdle = MeasureIdle(minimal, "", "Minimal Dialog..", "minimal_dialog.exe", true, idleSeconds, nullptr);
   const double seconds = idleSeconds;
-  std::printf("idle over %d s: somnivex hidden %.0f ms CPU (%.3f %% of a core), minimal dialog hidden %.0f ms CPU; ratio %.2f\n",
-              idleSeconds, sIdle.cpuMs, sIdle.cpuMs / (seconds * 10.0), mIdle.cpuMs,
-              mIdle.cpuMs > 0 ? sIdle.cpuMs / mIdle.cpuMs : 0.0);
+  std::printf("idle over %d s: somnivex hidden %.0f ms CPU (%.3f %% of a core), minimal dialog hidden %.0f ms CPU; "
+              "difference %.0f ms\n",
+              idleSeconds, sIdle.cpuMs, sIdle.cpuMs / (seconds * 10.0), mIdle.cpuMs, sIdle.cpuMs - mIdle.cpuMs);
   std::printf("idle over %d s: hollow drifting %.0f ms CPU (%.2f %% of a core)\n", idleSeconds, hIdle.cpuMs,
               hIdle.cpuMs / (seconds * 10.0));
   std::printf("wake-ups per second: somnivex hidden %.1f, hollow drifting %.1f, minimal dialog %.1f\n",
