@@ -161,8 +161,7 @@ class ReadOnlyFolder : public Reliability {
  protected:
   void SetUp() override {
     Reliability::SetUp();
-    unixFolder_ = folder_.substr(2, folder_.size() - 3);
-    for (char& c : unixFolder_) c = (c == '\\') ? '/' : c;
+    unixFolder_ = UnixPath(folder_);
   }
   void TearDown() override {
     Reliability::TearDown();

@@ -87,9 +87,7 @@ TEST_F(FirstRun, FolderInPlaceOfTheFileEndsInError114) {
 TEST_F(FirstRun, DefaultsThatCannotBeSavedEndInError115AfterTheRunValue) {
   // The empty file is created, but the disk is full when the defaults are
   // saved: their temporary file is a link to /dev/full.
-  std::string temp = (config_ + ".tmp").substr(2);  // Z: is the Unix root
-  for (char& c : temp) c = (c == '\\') ? '/' : c;
-  RunUnix("ln -s /dev/full '" + temp + "'");
+  RunUnix("ln -s /dev/full '" + UnixPath(config_ + ".tmp") + "'");
   Process p = Launch();
   HWND box = WaitForMessageBox("Error", 20000, p.id);
   ASSERT_NE(box, nullptr);

@@ -13,6 +13,13 @@ std::string WindowsPath(const std::string& unixPath) {
   return out;
 }
 
+std::string UnixPath(const std::string& windowsPath) {
+  std::string out = windowsPath.substr(2);  // Z: is the Unix root
+  for (char& c : out) c = (c == '\\') ? '/' : c;
+  if (out.size() > 1 && out.back() == '/') out.pop_back();
+  return out;
+}
+
 std::string BinDir() {
   const char* dir = std::getenv("SMX_BIN_DIR");
   std::string path = dir ? WindowsPath(dir) : std::string(".");

@@ -11,6 +11,8 @@ namespace harness {
 
 // "Z:\..." form of a Unix path (Wine maps Z: to the Unix root).
 std::string WindowsPath(const std::string& unixPath);
+// Unix path of a "Z:\..." path, without a trailing slash.
+std::string UnixPath(const std::string& windowsPath);
 // Folder of the built programs (SMX_BIN_DIR), in Windows form, with a trailing backslash.
 std::string BinDir();
 // A fresh, empty folder for one test, in Windows form with a trailing backslash.
