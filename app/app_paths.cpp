@@ -9,3 +9,9 @@ void DeriveAppPaths(AppPaths& paths, const std::string& executablePath) {
   paths.settingsFile = folder + paths.settingsFile;
   paths.reminderSound = folder + paths.reminderSound;
 }
+
+SettingsPlace ChooseSettingsPlace(const AppPaths& paths, bool programFolderWritable, const std::string& perUserFolder,
+                                  bool perUserFolderWritable, bool settingsBesideExist) {
+  if (programFolderWritable || perUserFolder.empty() || !perUserFolderWritable) return {paths.settingsFile, ""};
+  return {perUserFolder + "config.txt", settingsBesideExist ? paths.settingsFile : ""};
+}

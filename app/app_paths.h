@@ -18,3 +18,17 @@ struct AppPaths {
 // A path without any backslash leaves the file names relative (to the
 // current folder), which is where such a program would look for them anyway.
 void DeriveAppPaths(AppPaths& paths, const std::string& executablePath);
+
+// Where config.txt lives. Beside the program whenever its folder takes new
+// files (the portable case). Otherwise (Program Files, a read-only share) in
+// the user's own folder, which starts from a copy of the file beside the
+// program when there is one. When neither folder can be written the file
+// stays beside the program, where start-up then reports why.
+struct SettingsPlace {
+  std::string file;
+  std::string seedFrom;  // copy this file to `file` unless it exists; empty: nothing to copy
+};
+
+// perUserFolder ends in a backslash; empty when it could not be found.
+SettingsPlace ChooseSettingsPlace(const AppPaths& paths, bool programFolderWritable, const std::string& perUserFolder,
+                                  bool perUserFolderWritable, bool settingsBesideExist);

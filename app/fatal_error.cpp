@@ -4,8 +4,12 @@
 
 #include "app/fatal_text.h"
 
-void ShowFatalError(const char* message) {
+void ShowErrorBox(const char* message) {
   const std::string text = ComposeFatalText(message);
   MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONWARNING);
+}
+
+void ShowFatalError(const char* message) {
+  ShowErrorBox(message);
   ExitProcess(0);
 }

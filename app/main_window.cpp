@@ -76,6 +76,8 @@ void AttachSkin(HWND window) {
   SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), CreatePointFont("Arial", 10, FW_BOLD, 0));
 }
 
+void StartHollowOrSwitchOff(bool saveWhenOff);
+
 void FillIntervalBox(HWND window) {
   g_intervalBox = GetDlgItem(window, IDC_INTERVAL);
   for (const char* text : kIntervals) SendMessageA(g_intervalBox, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
@@ -96,12 +98,12 @@ void InitMainWindow(HWND window) {
   AttachSkin(window);
   CreateTrayIcon(window);
   LoadSettingsAtStartup();
-  if (IsProcessRunning(kHollowProcessName)) StopHollow();
+  if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);
   if (g_config.GetString("hollow") == "on") {
     SetToggleState(&g_hollowSwitch, true);
-    StartHollow();
+    StartHollowOrSwitchOff(true);
   } else {
     SetToggleState(&g_hollowSwitch, false);
     StopHollow();
@@ -135,9 +137,18 @@ void StoreInterval(HWND window) {
   if (MessageBoxA(window, kRestartQuestion, "Confirm", MB_YESNO | MB_ICONINFORMATION) == IDYES) RestartApplication();
 }
 
+// A hollow that cannot be started (missing, blocked, no program) has been
+// reported by now; the switch goes off so that the next start does not
+// report it again, and the reality checks go on.
+void StartHollowOrSwitchOff(bool saveWhenOff) {
+  if (StartHollow()) return;
+  SetToggleState(&g_hollowSwitch, false);
+  if (saveWhenOff) SaveSettings();
+}
+
 void ApplyHollowSwitch() {
   if (GetToggleState(&g_hollowSwitch)) {
-    StartHollow();
+    StartHollowOrSwitchOff(false);
   } else {
     StopHollow();
   }
@@ -147,10 +158,11 @@ void ApplyHollowSwitch() {
 void TestHollow() {
   if (GetToggleState(&g_hollowSwitch)) {
     StopHollow();
-    StartHollow();
+    StartHollowOrSwitchOff(true);
   } else {
+    // TEST saves nothing; the switch was off in config.txt and stays so.
     SetToggleState(&g_hollowSwitch, true);
-    StartHollow();
+    StartHollowOrSwitchOff(false);
   }
 }
 
@@ -209,6 +221,13 @@ bool IsHiddenStart() { return g_startedHidden; }
 bool IsHollowSwitchOn() { return GetToggleState(&g_hollowSwitch); }
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  // Explorer announces a new taskbar (after a crash or an update) with a
+  // registered message; every icon it had is gone and is added again.
+  static const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+  if (message == taskbarCreated && taskbarCreated != 0) {
+    AddTrayIconAgain();
+    return 0;
+  }
   switch (message) {
     case WM_INITDIALOG:
       InitMainWindow(window);

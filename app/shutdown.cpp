@@ -7,11 +7,13 @@
 #include "app/fatal_text.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
+#include "app/wide_text.h"
 #include "reminders/hollow_control.h"
 #include "reminders/reality_check.h"
 #include "settings/autostart.h"
 #include "settings/config_store.h"
 #include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -20,8 +22,7 @@ constexpr int kMainWindowOpacity = 230;
 }  // namespace
 
 void ShutdownApplication(HWND mainWindow) {
-  g_config.SetString("hollow", IsHollowSwitchOn() ? "on" : "off");
-  g_config.SetInt("startup", g_startupFlag);
+  StoreCoreSettings(g_config, IsHollowSwitchOn(), g_startupFlag);
   g_config.Save();
   g_config.Clear();
   StopHollow();
@@ -37,7 +38,7 @@ void ShutdownApplication(HWND mainWindow) {
 }
 
 void RestartApplication() {
-  const HINSTANCE result = ShellExecuteA(nullptr, "open", g_paths.executable.c_str(), "-run", nullptr, SW_SHOWNORMAL);
+  const HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(g_paths.executable).c_str(), L"-run", nullptr, SW_SHOWNORMAL);
   if (reinterpret_cast<INT_PTR>(result) <= 32) ShowFatalError(kErrorRestart);
   ShutdownApplication(g_mainWindow);
 }

@@ -59,12 +59,19 @@ void CreateTrayIcon(HWND mainWindow) {
   g_trayIcon.hIcon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
   lstrcpynA(g_trayIcon.szTip, "Somnivex", sizeof g_trayIcon.szTip);
   Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+  // A program run as administrator would otherwise never hear that Explorer
+  // (which runs as the user) made a new taskbar.
+  ChangeWindowMessageFilterEx(mainWindow, RegisterWindowMessageA("TaskbarCreated"), MSGFLT_ALLOW, nullptr);
 
   g_trayMenu = CreatePopupMenu();
   AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
+}
+
+void AddTrayIconAgain() {
+  if (g_trayIcon.hWnd) Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
 }
 
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {

@@ -5,6 +5,8 @@
 
 // Adds the icon (id 383, callback 1025, tip "Somnivex") and builds the menu.
 void CreateTrayIcon(HWND mainWindow);
+// Adds the same icon once more, after Explorer made a new taskbar.
+void AddTrayIconAgain();
 // The icon's callback: a left-button release shows the main window, a
 // right-button press opens the menu.
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);

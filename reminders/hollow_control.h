@@ -2,17 +2,18 @@
 // program keeps no state about it: every call looks at the system afresh.
 #pragma once
 
-inline constexpr const char kHollowProcessName[] = "hollow.exe";
+#include <string>
+
 inline constexpr const char kHollowWindow1[] = "SM Vododi Reminders 1";
 inline constexpr const char kHollowWindow2[] = "SM Vododi Reminders 2";
 
-// True when a running process has this executable file name (ASCII case ignored).
-bool IsProcessRunning(const char* name);
-// Ends every process with this executable file name, exit code 9, and waits
-// (bounded) until each has ended.
-void KillProcessesByName(const char* name);
-// Starts hollow.exe -run beside the program unless one runs; fatal error 122
-// when the shell cannot start it.
-void StartHollow();
-// Asks both hollow windows to close, then ends whatever hollow.exe is left.
+// True when a process of this session runs the image file at this full path
+// (compared ignoring case). A program of the same name elsewhere does not count.
+bool IsProcessRunning(const std::string& imagePath);
+// Ends every such process, exit code 9, and waits (bounded) until each has ended.
+void KillProcessesByName(const std::string& imagePath);
+// Starts hollow.exe -run beside the program unless it runs. When the shell
+// cannot start it, shows error 122 and returns false: the program goes on.
+bool StartHollow();
+// Asks both windows of our hollow to close, then ends whatever of it is left.
 void StopHollow();

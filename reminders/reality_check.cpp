@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/shutdown.h"
+#include "app/wide_text.h"
 #include "png/png_loader.h"
 #include "resources/resource_ids.h"
 #include "skin/layered_window.h"
@@ -14,7 +15,7 @@ namespace {
 
 void PlayReminderSound() {
   // Asynchronous and unchecked: a missing or broken ting.wav costs only the sound.
-  PlaySoundA(g_paths.reminderSound.c_str(), nullptr, SND_FILENAME | SND_ASYNC);
+  PlaySoundW(Widen(g_paths.reminderSound).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
 void InitPopup(HWND window) {

@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/maker_info.h"
+#include "app/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
 #include "skin/layered_window.h"
@@ -39,7 +40,7 @@ void InitAboutBox(HWND window) {
 }
 
 void OpenHelp() {
-  const HINSTANCE local = ShellExecuteA(nullptr, "open", g_paths.helpPage.c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
+  const HINSTANCE local = ShellExecuteW(nullptr, L"open", Widen(g_paths.helpPage).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
   if (reinterpret_cast<INT_PTR>(local) <= 32) {
     ShellExecuteA(nullptr, "open", kOnlineHelpPage, nullptr, nullptr, SW_SHOWNORMAL);
   }

@@ -2,10 +2,9 @@
 
 #include <windows.h>
 
-#include <cstring>
-
 #include "app/app_globals.h"
 #include "app/tray_icon.h"
+#include "app/wide_text.h"
 #include "settings/run_command.h"
 
 int g_startupFlag = 0;
@@ -27,15 +26,17 @@ HKEY OpenRunKey() {
 void WriteRunValue(const char* name, const char* data) {
   HKEY key = OpenRunKey();
   if (key == nullptr) return;
-  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(data),
-                 static_cast<DWORD>(std::strlen(data) + 1));
+  // The data holds the program's path (UTF-8), which may be in any script.
+  const std::wstring wideData = Widen(data);
+  RegSetValueExW(key, Widen(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wideData.c_str()),
+                 static_cast<DWORD>((wideData.size() + 1) * sizeof(wchar_t)));
   RegCloseKey(key);
 }
 
 void DeleteRunValue(const char* name) {
   HKEY key = OpenRunKey();
   if (key == nullptr) return;
-  RegDeleteValueA(key, name);
+  RegDeleteValueW(key, Widen(name).c_str());
   RegCloseKey(key);
 }
 

@@ -67,7 +67,7 @@ void AppendLine(ConfigStore& store, const char* line, std::size_t length) {
 // file should be opens on some systems but cannot be read) or when the file
 // exceeds the size limit.
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenFile(path, "rb");
   if (file == nullptr) return false;
   bool ok = true;
   char chunk[64 * 1024];
@@ -117,7 +117,12 @@ int ConfigStore::GetInt(const std::string& key) const {
 
 void ConfigStore::SetString(const std::string& key, const std::string& value) {
   const int index = Find(key);
-  if (index >= 0) values[static_cast<std::size_t>(index)] = value;
+  if (index >= 0) {
+    values[static_cast<std::size_t>(index)] = value;
+    return;
+  }
+  keys.push_back(key);
+  values.push_back(value);
 }
 
 void ConfigStore::SetInt(const std::string& key, int value) { SetString(key, std::to_string(value)); }
@@ -194,10 +199,10 @@ bool WriteAndClose(std::FILE* file, const std::string& bytes) {
 // back at the next start. A file marked read-only is left alone.
 bool RewriteExistingFile(const std::string& path, const std::string& bytes) {
   if (IsWriteProtected(path)) return false;
-  std::FILE* existing = std::fopen(path.c_str(), "rb");
+  std::FILE* existing = OpenFile(path, "rb");
   if (existing == nullptr) return false;
   std::fclose(existing);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = OpenFile(path, "wb");
   return file != nullptr && WriteAndClose(file, bytes);
 }
 
@@ -211,10 +216,10 @@ bool RewriteExistingFile(const std::string& path, const std::string& bytes) {
 bool ConfigStore::Save() const {
   const std::string bytes = SerializeConfig(*this);
   const std::string temp = ConfigTempPath(path);
-  std::FILE* file = std::fopen(temp.c_str(), "wb");
+  std::FILE* file = OpenFile(temp, "wb");
   if (file == nullptr) return RewriteExistingFile(path, bytes);
   bool ok = WriteAndClose(file, bytes);
   ok = ok && ReplaceFileAtomically(temp, path);
-  if (!ok) std::remove(temp.c_str());
+  if (!ok) RemoveFile(temp);
   return ok;
 }

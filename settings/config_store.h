@@ -32,7 +32,8 @@ struct ConfigStore {
   // optional sign, digits up to the first non-digit; none gives 0; out of
   // range saturates). Absent key: -1.
   int GetInt(const std::string& key) const;
-  // Replace the value of the first match. An absent key is not added.
+  // Replace the value of the first match. An absent key is appended at the
+  // end, so that a setting changed on a file that lacks its line is kept.
   void SetString(const std::string& key, const std::string& value);
   void SetInt(const std::string& key, int value);
   // Appends the entry unless a key equal ignoring ASCII case exists.

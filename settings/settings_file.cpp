@@ -1,13 +1,12 @@
 #include "settings/settings_file.h"
 
-#include <cstdio>
-
 #include "app/app_globals.h"
 #include "app/fatal_error.h"
 #include "app/fatal_text.h"
 #include "app/main_window.h"
 #include "settings/autostart.h"
-#include "settings/run_command.h"
+#include "settings/config_file_ops.h"
+#include "settings/settings_keys.h"
 
 ConfigStore g_config("config.txt", '=');
 
@@ -23,26 +22,22 @@ void LoadSettingsAtStartup() {
 }
 
 void WriteDefaultConfig() {
-  // Creating the empty file first tells an unwritable folder (nothing to
-  // read back: error 114) from a file that cannot be saved (error 115).
-  if (std::FILE* created = std::fopen(g_paths.settingsFile.c_str(), "wb")) std::fclose(created);
-
+  // One crash-safe save: config.txt either does not exist yet or holds the
+  // three lines, never an empty file that a crash would leave behind. No Run
+  // value is written: the program starts with Windows only when the user
+  // asks for it, as "startup=0" and the unchecked menu item say.
   ConfigStore defaults(g_paths.settingsFile, '=');
-  if (!defaults.Load()) ShowFatalError(kErrorCreateFile);
-  defaults.AddIfAbsent("time", "30");
-  defaults.AddIfAbsent("hollow", "off");
-  defaults.AddIfAbsent("startup", "0");
-
-  // The first run registers the program with the Run key although the stored
-  // "startup" value is 0.
-  WriteRunValue(kRunValueName, BuildRunCommand(g_paths.executable).c_str());
-
-  if (!defaults.Save()) ShowFatalError(kErrorSaveChanges);
+  AddDefaultSettings(defaults);
+  if (defaults.Save()) return;
+  // A folder that takes no new file (or a folder where the file should be)
+  // cannot hold the settings at all; anything else is a failed write.
+  const std::string& file = g_paths.settingsFile;
+  const bool writable = FolderTakesNewFiles(FolderOf(file)) && !IsFolder(file);
+  ShowFatalError(writable ? kErrorSaveChanges : kErrorCreateFile);
 }
 
 void SaveSettings() {
-  g_config.SetString("hollow", IsHollowSwitchOn() ? "on" : "off");
-  g_config.SetInt("startup", g_startupFlag);
+  StoreCoreSettings(g_config, IsHollowSwitchOn(), g_startupFlag);
   // A failed save is not reported: the read-back below then restores what
   // the unchanged file still holds.
   g_config.Save();

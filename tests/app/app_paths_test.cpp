@@ -33,4 +33,29 @@ TEST(AppPaths, RootFolderAndNoBackslash) {
   EXPECT_EQ(bare.hollowProgram, "hollow.exe");
 }
 
+TEST(AppPaths, SettingsStayBesideTheProgramUnlessOnlyTheUsersFolderTakesThem) {
+  AppPaths p;
+  DeriveAppPaths(p, "C:\\Program Files\\Somnivex\\somnivex.exe");
+  const std::string beside = "C:\\Program Files\\Somnivex\\config.txt";
+  const std::string mine = "C:\\Users\\u\\AppData\\Local\\Somnivex\\";
+  struct Case {
+    bool programWritable;
+    std::string perUser;
+    bool perUserWritable, besideExists;
+    std::string file, seed;
+  } const cases[] = {
+      {true, mine, true, true, beside, ""},            // portable: as it always was
+      {true, mine, true, false, beside, ""},
+      {false, mine, true, true, mine + "config.txt", beside},
+      {false, mine, true, false, mine + "config.txt", ""},
+      {false, mine, false, true, beside, ""},          // neither: start-up says why
+      {false, "", true, true, beside, ""},
+  };
+  for (const Case& c : cases) {
+    const SettingsPlace place = ChooseSettingsPlace(p, c.programWritable, c.perUser, c.perUserWritable, c.besideExists);
+    EXPECT_EQ(place.file, c.file) << c.programWritable << c.perUserWritable << c.besideExists;
+    EXPECT_EQ(place.seedFrom, c.seed) << c.programWritable << c.perUserWritable << c.besideExists;
+  }
+}
+
 }  // namespace

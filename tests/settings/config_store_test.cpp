@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "settings/config_store.h"
+#include "settings/settings_keys.h"
 #include "tests/settings/config_round_trip.h"
 #include "tests/settings/host_scratch.h"
 
@@ -174,9 +175,16 @@ TEST(ConfigStoreSave, WritesBackWhatWasLoadedWithChanges) {
       {"a line without separator comes back as foo=foo", "foo\r\n", [](ConfigStore&) {}, "foo=foo\r\n"},
       {"third field is dropped", "a=b=c\r\n", [](ConfigStore&) {}, "a=b\r\n"},
       {"empty key with a value is dropped", "=x\r\na=1\r\n", [](ConfigStore&) {}, "a=1\r\n"},
-      {"SetString never adds a key", "time=30\r\n", [](ConfigStore& s) { s.SetString("startup", "1"); },
-       "time=30\r\n"},
-      {"SetInt never adds a key", "time=30\r\n", [](ConfigStore& s) { s.SetInt("startup", 1); }, "time=30\r\n"},
+      {"SetString appends a missing key", "time=30\r\n", [](ConfigStore& s) { s.SetString("startup", "1"); },
+       "time=30\r\nstartup=1\r\n"},
+      {"SetInt appends a missing key after the final empty line", "time=30\r\n\r\n",
+       [](ConfigStore& s) { s.SetInt("startup", 1); }, "time=30\r\nstartup=1\r\n"},
+      {"an empty file gets back the three lines in their order", "",
+       [](ConfigStore& s) { StoreCoreSettings(s, true, 0); }, "time=30\r\nhollow=on\r\nstartup=0\r\n"},
+      {"lines that are there keep their places; time keeps its text", "startup=1\r\nTIME=abc\r\n",
+       [](ConfigStore& s) { StoreCoreSettings(s, false, 0); }, "startup=0\r\nTIME=abc\r\nhollow=off\r\n"},
+      {"missing lines are appended after the others", "hollow=on\r\nmore=1\r\n",
+       [](ConfigStore& s) { StoreCoreSettings(s, true, 1); }, "hollow=on\r\nmore=1\r\ntime=30\r\nstartup=1\r\n"},
       {"SetInt writes plain decimal", "startup=0\r\n", [](ConfigStore& s) { s.SetInt("startup", -1); },
        "startup=-1\r\n"},
       {"SetInt of the extremes", "a=\r\nb=\r\n",

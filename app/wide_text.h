@@ -1,0 +1,31 @@
+// File paths travel through the program as UTF-8 and meet the system as
+// UTF-16, so that a folder named in any script (C:\Users\Алексей\...) works
+// whatever the system's code page. Only paths take this road; every other
+// text is plain 8-bit as before.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+inline std::wstring Widen(const std::string& utf8) {
+  if (utf8.empty()) return std::wstring();
+  const int size = static_cast<int>(utf8.size());
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  if (length <= 0) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
+  return wide;
+}
+
+inline std::string Utf8(const wchar_t* wide, std::size_t count) {
+  if (count == 0) return std::string();
+  const int size = static_cast<int>(count);
+  const int length = WideCharToMultiByte(CP_UTF8, 0, wide, size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return std::string();
+  std::string text(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide, size, &text[0], length, nullptr, nullptr);
+  return text;
+}
+
+inline std::string Utf8(const std::wstring& wide) { return Utf8(wide.data(), wide.size()); }
