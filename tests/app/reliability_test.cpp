@@ -362,7 +362,8 @@ HWND WindowOf(const Process& p, DWORD timeoutMs) {
 // and the start with Windows all find their files.
 TEST_F(Reliability, AFolderNamedInAnotherScriptWorksEndToEnd) {
   const std::wstring folder = Widen(folder_) + L"\u0410\u043b\u0435\u043a\u0441\u0435\u0439\\";
-  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+  ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+  DeleteFileW((folder + L"config.txt").c_str());  // left by an earlier run
   const std::pair<std::string, const wchar_t*> files[] = {{source_ + "somnivex.exe", L"somnivex.exe"},
                                                           {source_ + "hollow.exe", L"hollow.exe"},
                                                           {BinDir() + "..\\resources\\ting.wav", L"ting.wav"}};
