@@ -1,14 +1,12 @@
 # The Windows installer beside the zip: resources/installer/somnivex-setup.nsi
 # built with makensis from the release folder, as a step of the dist target.
 # The 32-bit release gets dist/Somnivex-<version>-setup.exe; a 64-bit tree
-# gets a 64-bit installer of its own programs in its own dist folder.
+# gets a 64-bit installer of its own programs in its own dist folder (the
+# name, SMX_SETUP, is set beside SMX_DIST_DIR for the tests to find).
 find_program(SMX_MAKENSIS makensis)
-if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  set(SMX_SETUP "${SMX_DIST_ROOT}/Somnivex-${SMX_VERSION}-win64-setup.exe")
+set(smx_setup_target x86-unicode)
+if(SMX_ZIP_KIND STREQUAL "win64")
   set(smx_setup_target amd64-unicode)
-else()
-  set(SMX_SETUP "${SMX_DIST_ROOT}/Somnivex-${SMX_VERSION}-setup.exe")
-  set(smx_setup_target x86-unicode)
 endif()
 if(SMX_MAKENSIS)
   add_custom_command(TARGET dist POST_BUILD

@@ -196,17 +196,19 @@ int TrayIconCount() {
   return count;
 }
 
-std::string RunValue() {
+std::string RegistryText(HKEY root, const std::string& key, const char* value) {
   char data[1024] = {};
   DWORD size = sizeof data - 1;
   DWORD type = 0;
   HKEY k = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return "<no key>";
-  const LONG r = RegQueryValueExA(k, "Somnivex", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return "<no key>";
+  const LONG r = RegQueryValueExA(k, value, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   RegCloseKey(k);
   if (r != ERROR_SUCCESS) return "<none>";
   return type == REG_SZ ? std::string(data) : "<not REG_SZ>";
 }
+
+std::string RunValue() { return RegistryText(HKEY_CURRENT_USER, kRunKey, "Somnivex"); }
 
 void DeleteRunValueForTest() {
   HKEY k = nullptr;
@@ -233,6 +235,15 @@ void KillAllHollow() {
     }
     CloseHandle(snap);
   }
+}
+
+bool WaitProcessCount(const char* exeName, int count, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (CountProcesses(exeName) != count) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    SleepMs(100);
+  }
+  return true;
 }
 
 }  // namespace program

@@ -69,8 +69,12 @@ void UnregisterShellRecorder();
 // "Wine System Tray" window.
 int TrayIconCount();
 
+// A REG_SZ value as text; "<no key>", "<none>" or "<not REG_SZ>" otherwise.
+std::string RegistryText(HKEY root, const std::string& key, const char* value);
 std::string RunValue();
 void DeleteRunValueForTest();
 void KillAllHollow();
+// Waits until exactly `count` processes of that name run.
+bool WaitProcessCount(const char* exeName, int count, DWORD timeoutMs);
 
 }  // namespace program
