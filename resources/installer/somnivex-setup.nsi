@@ -63,17 +63,17 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${SMX_VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${SMX_VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHER}"
 
+; Sets the register (r0..r9) to the top-level window titled `title`, or 0.
+!macro SMX_FIND_WINDOW register title
+  System::Call 'user32::FindWindowW(p 0, w "${title}") p .${register}'
+!macroend
+
 ; Files in use cannot be replaced or removed, so both the installer and the
 ; uninstaller first end a running Somnivex the way its own Quit does: WM_CLOSE
 ; to its main window, which saves the settings, stops hollow and exits. A
 ; hollow left running without Somnivex is closed through its windows too.
 ; Nothing is ever terminated by name. The macro defines the function once for
 ; the installer and once (prefix "un.") for the uninstaller.
-; Sets the register (r0..r9) to the top-level window titled `title`, or 0.
-!macro SMX_FIND_WINDOW register title
-  System::Call 'user32::FindWindowW(p 0, w "${title}") p .${register}'
-!macroend
-
 !macro SMX_STOP_FUNCTIONS prefix
   ; Closes the top-level window titled $0, if there is one, and waits up to
   ; 20 s for its process to end. Leaves $0 untouched.
@@ -169,8 +169,8 @@ Section "Install"
   File "${SMX_FILES}/ting.wav"
   File "${SMX_FILES}/help.html"
   File "/oname=LICENSE" "${SMX_LICENSE}"
-  ; A file skipped after an error (the only choice a silent install has)
-  ; leaves a broken install: say so and fail instead of reporting success.
+  ; A file that could not be written (skipped at the error box, or in a
+  ; silent install) leaves a broken install: fail instead of reporting success.
   ${If} ${Errors}
     Abort "Some of ${PRODUCT}'s files could not be written to $INSTDIR."
   ${EndIf}
