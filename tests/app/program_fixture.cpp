@@ -241,17 +241,19 @@ int TrayIconCount() {
   return count;
 }
 
-std::string RunValue() {
+std::string RegistryText(HKEY root, const std::string& key, const char* value) {
   char data[1024] = {};
   DWORD size = sizeof data - 1;
   DWORD type = 0;
   HKEY k = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return "<no key>";
-  const LONG r = RegQueryValueExA(k, "Somnivex", nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+  if (RegOpenKeyExA(root, key.c_str(), 0, KEY_QUERY_VALUE, &k) != ERROR_SUCCESS) return "<no key>";
+  const LONG r = RegQueryValueExA(k, value, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
   RegCloseKey(k);
   if (r != ERROR_SUCCESS) return "<none>";
   return type == REG_SZ ? std::string(data) : "<not REG_SZ>";
 }
+
+std::string RunValue() { return RegistryText(HKEY_CURRENT_USER, kRunKey, "Somnivex"); }
 
 void DeleteRunValueForTest() {
   HKEY k = nullptr;

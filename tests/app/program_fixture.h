@@ -74,6 +74,8 @@ void UnregisterShellRecorder();
 // "Wine System Tray" window.
 int TrayIconCount();
 
+// A REG_SZ value as text; "<no key>", "<none>" or "<not REG_SZ>" otherwise.
+std::string RegistryText(HKEY root, const std::string& key, const char* value);
 std::string RunValue();
 // config.txt in the user's own folder, where the settings go when the
 // program's folder cannot be written.
