@@ -50,7 +50,7 @@ bool g_initialised = false;
 
 // Display scale: the DPI the window is laid out for and the fonts made for it.
 constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
-constexpr int kIntervalFieldHeight = 17;     // the interval box's edit field at 96 DPI
+constexpr int kIntervalFieldHeight = 15;     // the interval box's edit field at 96 DPI
 int g_mainDpi = kBaseDpi;
 HFONT g_tipsFont = nullptr;
 HFONT g_intervalFont = nullptr;

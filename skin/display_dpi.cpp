@@ -155,7 +155,11 @@ void CenterWindowOnItsMonitor(HWND window) {
 }
 
 HFONT CreatePointFontAtDpi(const char* face, int points, int weight, int escapement, int dpi) {
-  const int pixels = MulDiv(points, dpi, 72);
+  // The 96-DPI height times the scale, rounded down: a text grows exactly
+  // as the artwork around it, never more, so a line that fits its panel at
+  // 100 % fits at every scale (10 points: 13 pixels at 96 DPI, 19 at 144,
+  // where points x 144 / 72 would give 20, half a pixel more than 150 %).
+  const int pixels = MulDiv(points, kBaseDpi, 72) * dpi / kBaseDpi;
   return CreateFontA(-pixels, 0, escapement, escapement, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
 }

@@ -26,7 +26,8 @@ bool PlaceDialogControls(HWND dialog, int templateId, int dpi);
 // Centres the window in the work area of the monitor it is on.
 void CenterWindowOnItsMonitor(HWND window);
 
-// A point-size font at the given DPI (CreatePointFont uses the system's).
+// A point-size font at the given DPI (CreatePointFont uses the system's):
+// its 96-DPI pixel height times dpi / 96, rounded down.
 HFONT CreatePointFontAtDpi(const char* face, int points, int weight, int escapement, int dpi);
 
 // Shows the dialog's background picture (its first static control) for the
