@@ -192,7 +192,7 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     int scale;
     bool shellFont;
   } cases[] = {{96, 100, true}, {120, 125, true}, {144, 150, true}, {192, 200, true}, {96, 100, false}};
-  Install(false);
+  Install();
   for (const auto& c : cases) {
     const std::string label = std::to_string(c.dpi) + (c.shellFont ? " DPI" : " DPI, no dialog font substitute");
     SCOPED_TRACE(label);
@@ -260,8 +260,41 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       KeepForReadme(CaptureScreen(popup, "popup-150"), "reality-check-150.png");
     }
 
+    if (c.dpi == 96 && c.shellFont) {
+      // Moved to a 150 % monitor: the window lays itself out again with the
+      // 150 % pictures, where it is (the message is the system's, without
+      // the suggested rectangle, which cannot cross processes).
+      RECT before = {};
+      GetWindowRect(main_, &before);
+      PostMessageA(main_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144), 0);
+      SleepMs(200);
+      WaitIdle(main_);
+      const ArtworkSet art150 = ArtworkSet::Read(150);
+      RECT after = {};
+      GetWindowRect(main_, &after);
+      EXPECT_EQ(after.left, before.left);
+      EXPECT_EQ(after.top, before.top);
+      EXPECT_EQ(after.right - after.left, 642);
+      EXPECT_EQ(after.bottom - after.top, 558);
+      ExpectControlsOnTheirPlaces(main_, art150, mainPictures, "main window moved to 150 %");
+    }
+
     Kill(started_.back());
     EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+
+    if (c.scale == 150) {
+      // hollow's word pictures follow the primary monitor's scale.
+      started_.push_back(Start(folder_ + "hollow.exe", "-run"));
+      HWND words = WaitForWindow("SM Vododi Reminders 1", 20000);
+      ASSERT_NE(words, nullptr);
+      const auto place = art.places.find(std::to_string(IDP_HOLLOW_DREAMING));
+      ASSERT_NE(place, art.places.end());
+      RECT r = {};
+      GetWindowRect(words, &r);
+      EXPECT_EQ(r.right - r.left, place->second.width);
+      EXPECT_EQ(r.bottom - r.top, place->second.height);
+      Kill(started_.back());
+    }
   }
 }
 
