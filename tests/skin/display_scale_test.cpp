@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "resources/resource_ids.h"
@@ -54,103 +53,56 @@ TEST(DisplayScale, DialogUnitsBecomeTheDesignsPixelsTimesTheScale) {
   EXPECT_EQ(ScalePixels(10, 120), 13);
 }
 
-// A DLGTEMPLATEEX built field by field.
-struct TemplateBytes {
-  std::vector<std::uint8_t> b;
-  void Word(std::uint16_t v) {
-    b.push_back(static_cast<std::uint8_t>(v));
-    b.push_back(static_cast<std::uint8_t>(v >> 8));
-  }
-  void Dword(std::uint32_t v) {
-    Word(static_cast<std::uint16_t>(v));
-    Word(static_cast<std::uint16_t>(v >> 16));
-  }
-  void Text(const std::string& s) {
-    for (char c : s) Word(static_cast<std::uint8_t>(c));
-    Word(0);
-  }
-  void Align() {
-    while (b.size() % 4) b.push_back(0);
-  }
-  void Item(int x, int y, int w, int h, std::int32_t id, bool ordinalClass, const std::string& title, int extra) {
-    Align();
-    Dword(0);
-    Dword(0);
-    Dword(0x50010000);
-    for (int v : {x, y, w, h}) Word(static_cast<std::uint16_t>(v));
-    Dword(static_cast<std::uint32_t>(id));
-    if (ordinalClass) {
-      Word(0xFFFF);
-      Word(0x0080);
-    } else {
-      Text("STATIC");
-    }
-    if (title.empty()) {
-      Word(0xFFFF);
-      Word(520);
-    } else {
-      Text(title);
-    }
-    Word(static_cast<std::uint16_t>(extra));
-    for (int i = 0; i < extra; ++i) b.push_back(0xAB);
-  }
+// A DLGTEMPLATEEX as 16-bit words: the header with its font, a static with
+// id -1, class and title by name, then a button by ordinals with three
+// bytes of creation data (each item starts on a 4-byte boundary).
+const std::uint16_t kTemplate[] = {
+    1, 0xFFFF, 0, 0, 0, 0, 0x0840, 0x8088, 2, 0, 0, 285, 229,  // header, 2 items
+    0, 0, 'S', 0,                                              // no menu, class, title "S"
+    8, 400, 0x0100, 'M', 'S', 0,                               // 8 pt, weight, italic/charset, face
+    0,                                                         // padding
+    0, 0, 0, 0, 0, 0, 0, 0, 285, 229, 0xFFFF, 0xFFFF,          // static: rect, id -1
+    'S', 0, 'B', 0, 0,                                         // class "S", title "B", no data
+    0,                                                         // padding
+    0, 0, 0, 0, 0, 0, 72, 160, 11, 14, 1001, 0,                // button: rect, id 1001
+    0xFFFF, 0x0080, 0xFFFF, 7, 3, 0xABAB, 0x00AB,              // class, title, 3 bytes of data
 };
 
-TemplateBytes MainLikeTemplate(bool withFont) {
-  TemplateBytes t;
-  t.Word(1);
-  t.Word(0xFFFF);
-  t.Dword(0);
-  t.Dword(0);
-  t.Dword(withFont ? 0x80880840u : 0x80880800u);
-  t.Word(3);
-  for (int v : {0, 0, 285, 229}) t.Word(static_cast<std::uint16_t>(v));
-  t.Word(0);  // no menu
-  t.Word(0);  // default class
-  t.Text("Somnivex");
-  if (withFont) {
-    t.Word(8);
-    t.Word(400);
-    t.b.push_back(0);
-    t.b.push_back(1);
-    t.Text("Ms Shell Dlg");
+std::vector<std::uint8_t> TemplateBytes() {
+  std::vector<std::uint8_t> b;
+  for (std::uint16_t w : kTemplate) {
+    b.push_back(static_cast<std::uint8_t>(w));
+    b.push_back(static_cast<std::uint8_t>(w >> 8));
   }
-  t.Item(0, 0, 285, 229, -1, false, "", 0);
-  t.Item(72, 160, 11, 14, 1001, true, "t2", 3);
-  t.Item(250, 7, 8, 14, 1002, true, "x", 0);
-  return t;
+  b.pop_back();  // the data's last byte ends the template
+  return b;
 }
 
 TEST(DialogTemplate, ReadsEveryControlInTemplateOrder) {
-  for (bool withFont : {true, false}) {
-    const TemplateBytes t = MainLikeTemplate(withFont);
-    DialogTemplateLayout layout;
-    ASSERT_TRUE(ReadDialogTemplate(t.b.data(), t.b.size(), &layout)) << withFont;
-    EXPECT_EQ(layout.dialog.width, 285);
-    EXPECT_EQ(layout.dialog.height, 229);
-    ASSERT_EQ(layout.controls.size(), 3u);
-    EXPECT_EQ(layout.controls[0].id, -1);
-    EXPECT_EQ(layout.controls[0].rect.width, 285);
-    EXPECT_EQ(layout.controls[1].id, 1001);
-    EXPECT_EQ(layout.controls[1].rect.x, 72);
-    EXPECT_EQ(layout.controls[1].rect.y, 160);
-    EXPECT_EQ(layout.controls[1].rect.height, 14);
-    EXPECT_EQ(layout.controls[2].id, 1002);
-    EXPECT_EQ(layout.controls[2].rect.x, 250);
-  }
+  const std::vector<std::uint8_t> t = TemplateBytes();
+  DialogTemplateLayout layout;
+  ASSERT_TRUE(ReadDialogTemplate(t.data(), t.size(), &layout));
+  EXPECT_EQ(layout.dialog.width, 285);
+  EXPECT_EQ(layout.dialog.height, 229);
+  ASSERT_EQ(layout.controls.size(), 2u);
+  EXPECT_EQ(layout.controls[0].id, -1);
+  EXPECT_EQ(layout.controls[0].rect.width, 285);
+  EXPECT_EQ(layout.controls[1].id, 1001);
+  EXPECT_EQ(layout.controls[1].rect.x, 72);
+  EXPECT_EQ(layout.controls[1].rect.y, 160);
+  EXPECT_EQ(layout.controls[1].rect.height, 14);
 }
 
 TEST(DialogTemplate, RefusesOtherFormatsAndCutTemplates) {
-  const TemplateBytes t = MainLikeTemplate(true);
+  std::vector<std::uint8_t> t = TemplateBytes();
   DialogTemplateLayout layout;
-  // Every cut, down to the header, ends inside a field the reader needs.
-  for (std::size_t size = 0; size + 1 < t.b.size(); ++size) {
-    EXPECT_FALSE(ReadDialogTemplate(t.b.data(), size, &layout)) << size;
+  // Every cut ends inside a field the reader needs.
+  for (std::size_t size = 0; size < t.size(); ++size) {
+    EXPECT_FALSE(ReadDialogTemplate(t.data(), size, &layout)) << size;
     EXPECT_TRUE(layout.controls.empty());
   }
-  std::vector<std::uint8_t> plain = t.b;
-  plain[2] = 0;  // a DLGTEMPLATE (no 0xFFFF signature)
-  EXPECT_FALSE(ReadDialogTemplate(plain.data(), plain.size(), &layout));
+  t[2] = 0;  // a DLGTEMPLATE (no 0xFFFF signature)
+  EXPECT_FALSE(ReadDialogTemplate(t.data(), t.size(), &layout));
   EXPECT_FALSE(ReadDialogTemplate(nullptr, 100, &layout));
 }
 
