@@ -114,6 +114,8 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   SetToggleState(&g_hollowSwitch, on);
   ResetButtons(&g_mainSkin);
   ShowCurrentTip();
+  // Binding the button again took it from the tooltip's subclass.
+  AddTooltip(window, kHideTooltip, IDC_HIDE, false);
   if (suggested) {
     SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }

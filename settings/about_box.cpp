@@ -43,6 +43,8 @@ void OnDpiChanged(HWND window, int dpi) {
   if (dpi <= 0 || dpi == g_aboutSkin.dpi) return;
   ReleaseSkin(&g_aboutSkin);
   LayOutAboutBox(window, dpi);
+  // Binding the button again took it from the tooltip's subclass.
+  AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
   InvalidateRect(window, nullptr, TRUE);
 }
 
