@@ -19,6 +19,8 @@
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
 #include "settings/share_links.h"
+#include "skin/display_dpi.h"
+#include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
@@ -46,6 +48,13 @@ bool g_tipsTimerHid = false;    // hidden start: the first tips tick hid the win
 bool g_startupTimerHid = false;  // hidden start: the start-up tick hid the window
 bool g_initialised = false;
 
+// Display scale: the DPI the window is laid out for and the fonts made for it.
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+constexpr int kIntervalFieldHeight = 15;     // the interval box's edit field at 96 DPI
+int g_mainDpi = kBaseDpi;
+HFONT g_tipsFont = nullptr;
+HFONT g_intervalFont = nullptr;
+
 void ShowCurrentTip() {
   if (g_currentTip >= g_tips.size()) return;
   SetHint(&g_tipsLabel, &g_tipsLabel, g_tips[g_currentTip].c_str());
@@ -60,6 +69,7 @@ void ShowNextTip() {
 void AttachSkin(HWND window) {
   const SkinTheme theme = {};
   Init(&g_mainSkin, window, &theme);
+  g_mainSkin.dpi = g_mainDpi;
   AttachButton(&g_mainSkin, &g_setButton, IDC_SET, IDP_SET, IDP_SET_HOVER, 0);
   AttachButton(&g_mainSkin, &g_testRealityButton, IDC_TEST_REALITY, IDP_TEST, IDP_TEST_HOVER, 0);
   AttachButton(&g_mainSkin, &g_testHollowButton, IDC_TEST_HOLLOW, IDP_TEST, IDP_TEST_HOVER, 0);
@@ -72,8 +82,44 @@ void AttachSkin(HWND window) {
   AttachButton(&g_mainSkin, &g_facebookButton, IDC_FACEBOOK, IDP_FACEBOOK, IDP_FACEBOOK_HOVER, 0);
   AttachButton(&g_mainSkin, &g_webButton, IDC_WEB, IDP_WEB, IDP_WEB_HOVER, 0);
   AttachLabel(&g_mainSkin, &g_tipsLabel, IDC_TIPS, IDP_TIPS_PANEL);
-  SetTextOrigin(&g_tipsLabel, 2, 10);
-  SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), CreatePointFont("Arial", 10, FW_BOLD, 0));
+  SetTextOrigin(&g_tipsLabel, ScalePixels(2, g_mainDpi), ScalePixels(10, g_mainDpi));
+  SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), g_tipsFont);
+}
+
+// Places every control from the template in pixels at the DPI, shows the
+// background for it and makes the fonts of that size, so that the layout
+// follows the artwork rather than the system's dialog font.
+void LayOutMainWindow(HWND window, int dpi) {
+  g_mainDpi = dpi;
+  PlaceDialogControls(window, IDD_MAIN, dpi);
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, dpi);
+  HFONT oldTips = g_tipsFont, oldInterval = g_intervalFont;
+  g_tipsFont = CreatePointFontAtDpi("Arial", 10, FW_BOLD, 0, dpi);
+  g_intervalFont = CreatePointFontAtDpi("MS Shell Dlg", 8, FW_NORMAL, 0, dpi);
+  HWND box = GetDlgItem(window, IDC_INTERVAL);
+  SendMessageA(box, WM_SETFONT, reinterpret_cast<WPARAM>(g_intervalFont), TRUE);
+  SendMessageA(box, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), ScalePixels(kIntervalFieldHeight, dpi));
+  if (oldTips) DeleteObject(oldTips);
+  if (oldInterval) DeleteObject(oldInterval);
+}
+
+// Moved to a monitor of another scale: the same window laid out again with
+// that scale's pictures, at the place the system suggests (if it gave one).
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
+  if (dpi <= 0 || dpi == g_mainDpi) return;
+  const bool on = GetToggleState(&g_hollowSwitch);
+  ReleaseSkin(&g_mainSkin);
+  LayOutMainWindow(window, dpi);
+  AttachSkin(window);
+  SetToggleState(&g_hollowSwitch, on);
+  ResetButtons(&g_mainSkin);
+  ShowCurrentTip();
+  // Binding the button again took it from the tooltip's subclass.
+  AddTooltip(window, kHideTooltip, IDC_HIDE, false);
+  if (suggested) {
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  InvalidateRect(window, nullptr, TRUE);
 }
 
 void StartHollowOrSwitchOff(bool saveWhenOff);
@@ -95,6 +141,8 @@ void InitMainWindow(HWND window) {
     ShowWindow(window, SW_HIDE);
   }
   LoadTips(g_tips);
+  LayOutMainWindow(window, WindowDpi(window));
+  if (!IsHiddenStart()) CenterWindowOnItsMonitor(window);
   AttachSkin(window);
   CreateTrayIcon(window);
   LoadSettingsAtStartup();
@@ -254,6 +302,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       ShutdownApplication(window);
     case WM_ERASEBKGND:
       return 1;
+    case kDpiChangedMessage:
+      OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case kQueryReminderPeriod:
       return Answer(window, static_cast<LONG_PTR>(g_reminderPeriodMs));
     case kQueryCurrentTip:

@@ -4,6 +4,7 @@
 
 #include "png/png_loader.h"
 #include "resources/resource_ids.h"
+#include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -39,7 +40,9 @@ void OnCreate(ReminderWindow& r, HWND window) {
   HBITMAP picture = nullptr;
   int size[2] = {0, 0};
   // A picture that cannot be decoded leaves the window 0 x 0 and empty.
-  if (LoadPngResource(window, r.pictureId, &picture, size)) {
+  // Both pictures follow the primary monitor's scale, where the motion's
+  // bounds are too.
+  if (LoadPngResourceAtDpi(window, r.pictureId, PrimaryMonitorDpi(), &picture, size)) {
     r.picture = picture;
     r.width = size[0];
     r.height = size[1];

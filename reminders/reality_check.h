@@ -14,6 +14,7 @@ struct RealityCheckPopup {
   HBITMAP bitmap = nullptr;
   int width = 0;
   int height = 0;
+  int dpi = 0;  // the DPI the bitmap was made for
 };
 
 extern RealityCheckPopup g_realityCheck;

@@ -61,6 +61,15 @@
 #define IDP_CLOSE             956
 #define IDP_CLOSE_HOVER       953
 
+/* Artwork sets for the larger display scales. Every PNG picture of both
+   programs, and the two plain bitmaps, exists again in each set as a PNG
+   resource (RCDATA) numbered set base + its 100 % number: 12500 + 529 =
+   13029 is TEST at 125 %, 15000 + 520 = 15520 the main window's
+   background at 150 %. */
+#define IDS_SET_BASE_125      12500
+#define IDS_SET_BASE_150      15000
+#define IDS_SET_BASE_200      20000
+
 /* PNG pictures of hollow (RCDATA) */
 #define IDP_HOLLOW_DREAMING   102   /* AM I DREAMING ?, 249 x 27 */
 #define IDP_HOLLOW_DREAM      104   /* IS THIS A DREAM ?, 264 x 26 */

@@ -7,6 +7,7 @@
 #include "app/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
+#include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/skin_manager.h"
 
@@ -23,18 +24,38 @@ SkinButton g_visitButton;
 SkinButton g_helpButton;
 SkinButton g_closeButton;
 bool g_closing = false;  // the fade-out has run; later close requests are ignored
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+
+// The controls placed from the template in pixels at the DPI, the
+// background and the buttons' pictures of that scale.
+void LayOutAboutBox(HWND window, int dpi) {
+  PlaceDialogControls(window, IDD_POPUP, dpi);
+  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi);
+  const SkinTheme theme = {};
+  Init(&g_aboutSkin, window, &theme);
+  g_aboutSkin.dpi = dpi;
+  AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
+  AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
+  AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
+  ResetButtons(&g_aboutSkin);
+}
+
+void OnDpiChanged(HWND window, int dpi) {
+  if (dpi <= 0 || dpi == g_aboutSkin.dpi) return;
+  ReleaseSkin(&g_aboutSkin);
+  LayOutAboutBox(window, dpi);
+  // Binding the button again took it from the tooltip's subclass.
+  AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
+  InvalidateRect(window, nullptr, TRUE);
+}
 
 void InitAboutBox(HWND window) {
   g_closing = false;
   SetWindowTextA(window, kAboutTitle);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(window);
-  const SkinTheme theme = {};
-  Init(&g_aboutSkin, window, &theme);
-  AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
-  AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
-  AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
-  ResetButtons(&g_aboutSkin);
+  LayOutAboutBox(window, WindowDpi(window));
+  CenterWindowOnItsMonitor(window);
   FadeInWindow(window, kFadeInStepMs, kOpacity);
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
 }
@@ -46,27 +67,12 @@ void OpenHelp() {
   }
 }
 
-// The background picture was loaded by the template's static control, and
-// the control does not free it when it is destroyed: take it back and free
-// it, or every opening would keep one (about 0.4 MB). The control is found
-// by its class: its id of -1 is stored as a 32-bit value, which GetDlgItem
-// cannot be given.
-void FreeBackgroundPicture(HWND window) {
-  for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    char className[16] = {};
-    GetClassNameA(child, className, sizeof className);
-    if (lstrcmpiA(className, "Static") != 0) continue;
-    HGDIOBJ picture = reinterpret_cast<HGDIOBJ>(SendMessageA(child, STM_SETIMAGE, IMAGE_BITMAP, 0));
-    if (picture) DeleteObject(picture);
-  }
-}
-
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
   FadeOutWindow(window, kFadeOutStepMs, kOpacity);
   ReleaseSkin(&g_aboutSkin);
-  FreeBackgroundPicture(window);
+  ReleaseBackground(window);
   EndDialog(window, 0);
 }
 
@@ -100,6 +106,9 @@ INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM) 
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
       ResetButtons(&g_aboutSkin);
+      return 0;
+    case kDpiChangedMessage:
+      OnDpiChanged(window, HIWORD(wParam));
       return 0;
   }
   return 0;

@@ -1,6 +1,7 @@
 #include "skin/skin_binding.h"
 
 #include "png/png_loader.h"
+#include "skin/display_dpi.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ bool LoadPictures(SkinManager* m, const PictureRef* refs, const bool* optional, 
     if (optional[i] && !refs[i].present()) continue;
     int size[2] = {0, 0};
     bool loaded = refs[i].path ? LoadPngFile(m->dialog, refs[i].path, &out[i], size)
-                               : LoadPngResource(m->dialog, refs[i].id, &out[i], size);
+                               : LoadPngResourceAtDpi(m->dialog, refs[i].id, m->dpi, &out[i], size);
     if (!loaded || !out[i]) {
       out[i] = nullptr;
       for (int j = 0; j < i; ++j) {

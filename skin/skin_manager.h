@@ -106,6 +106,9 @@ struct SkinManager {
   COLORREF defaultBackColor = 0;
   COLORREF defaultTextColor = 0;
   HWND dialog = nullptr;
+  // The DPI the pictures of the next attaches are loaded for (their
+  // artwork set, resized between sets); 96 loads the design's pictures.
+  int dpi = 96;
   SkinTheme theme = {};
   std::vector<SkinColorStatic*> colorStatics;
   std::vector<SkinButton*> buttons;

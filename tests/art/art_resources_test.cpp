@@ -63,6 +63,17 @@ TEST(ArtResources, EveryPictureIsAPngResourceOfItsProgram) {
     SIZE s = PngResourceSize(r.module, r.id);
     EXPECT_EQ(s.cx, r.width) << "picture " << r.id;
     EXPECT_EQ(s.cy, r.height) << "picture " << r.id;
+    // The same picture in each larger set, in the same program, drawn at
+    // that scale (a pixel either way where a control's place is rounded).
+    for (const auto& set : {std::pair<int, int>{IDS_SET_BASE_125, 125}, {IDS_SET_BASE_150, 150}, {IDS_SET_BASE_200, 200}}) {
+      SIZE big = PngResourceSize(r.module, set.first + r.id);
+      EXPECT_NEAR(big.cx, r.width * set.second / 100.0, 1.0) << "picture " << r.id << " at " << set.second;
+      EXPECT_NEAR(big.cy, r.height * set.second / 100.0, 1.0) << "picture " << r.id << " at " << set.second;
+    }
+  }
+  for (const auto& background : {std::pair<int, LONG>{IDB_MAIN_BACKGROUND, 428}, {IDB_ABOUT_BACKGROUND, 290}}) {
+    EXPECT_EQ(PngResourceSize(somnivex.handle, IDS_SET_BASE_150 + background.first).cx, background.second * 3 / 2);
+    EXPECT_EQ(PngResourceSize(somnivex.handle, IDS_SET_BASE_200 + background.first).cx, background.second * 2);
   }
 }
 
@@ -150,6 +161,25 @@ TEST(ArtResources, ManifestAsksForTheUsersOwnRightsAndCommonControls6) {
   EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos);
   EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
   EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// Four artwork sets still leave both programs small enough to download in
+// a moment: somnivex.exe under 3 MB, hollow.exe under 500 KB.
+TEST(ArtResources, ProgramsStaySmallWithEverySet) {
+  const struct {
+    const char* exe;
+    DWORD limit;
+  } rows[] = {{"somnivex.exe", 3u * 1024 * 1024}, {"hollow.exe", 500u * 1000}};
+  for (const auto& r : rows) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(GetFileAttributesExA((harness::BinDir() + r.exe).c_str(), GetFileExInfoStandard, &data)) << r.exe;
+    EXPECT_EQ(data.nFileSizeHigh, 0u) << r.exe;
+    EXPECT_LT(data.nFileSizeLow, r.limit) << r.exe;
+  }
 }
 
 }  // namespace

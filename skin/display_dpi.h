@@ -1,0 +1,40 @@
+// The Win32 half of display scaling: the DPI of a window or of the primary
+// monitor, pictures loaded from the artwork set of a DPI, dialog controls
+// placed in pixels from their template, and centring on a window's own
+// monitor. Functions newer than the oldest supported Windows are looked up
+// at run time, so the programs still start where they are missing.
+#pragma once
+
+#include <windows.h>
+
+// The DPI the window is shown at: its monitor's for a per-monitor aware
+// program where the system tells it, else the system DPI.
+int WindowDpi(HWND window);
+// The primary monitor's DPI, or the system DPI where it cannot be asked.
+int PrimaryMonitorDpi();
+
+// Decodes PNG resource id from the artwork set for dpi (falling back to the
+// 100 % picture when the set lacks it) and resizes it when the DPI lies
+// between or beyond the sets. Same contract as LoadPngResource.
+bool LoadPngResourceAtDpi(HWND window, int resourceId, int dpi, HBITMAP* bitmap, int size[2]);
+
+// Moves every control of the dialog to its rectangle in dialog template
+// templateId (of the dialog's module), in pixels at dpi with the design's
+// 6 x 13 pixels per 4 x 8 units. False when the template cannot be read.
+bool PlaceDialogControls(HWND dialog, int templateId, int dpi);
+
+// Centres the window in the work area of the monitor it is on.
+void CenterWindowOnItsMonitor(HWND window);
+
+// A point-size font at the given DPI (CreatePointFont uses the system's):
+// its 96-DPI pixel height times dpi / 96, rounded down.
+HFONT CreatePointFontAtDpi(const char* face, int points, int weight, int escapement, int dpi);
+
+// Shows the dialog's background picture (its first static control) for the
+// DPI: the template's bitmap bitmapId at 96 DPI, else the PNG resource of
+// the same number from the DPI's artwork set. Sizes the dialog to the
+// picture and returns its size (0 x 0 when nothing could be shown).
+SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi);
+// Frees the background picture: the static control does not free it when
+// it is destroyed, so a dialog opened many times would keep every one.
+void ReleaseBackground(HWND dialog);

@@ -1,0 +1,301 @@
+// The real somnivex.exe at the display scales of today's laptops: under
+// each DPI (the prefix's LogPixels, read by a program when it starts) and
+// with no substitute for the dialog font, every control of the main window
+// and the about box sits where the artwork of that scale paints it, the
+// windows are the artwork's size and centred in the work area, and the
+// 150 % main window shows the 150 % background pixel for pixel.
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <sstream>
+
+#include "tests/app/program_fixture.h"
+
+using namespace harness;
+using namespace program;
+
+namespace {
+
+constexpr char kAboutTitle[] = "SMX About";
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kSubstitutesKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes";
+constexpr char kSuiteShellFont[] = "DejaVu Sans Condensed";
+
+void SetLogPixels(DWORD dpi) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, "LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+  RegCloseKey(key);
+}
+
+// The suite's "MS Shell Dlg" substitute, or none at all.
+void SetShellFontSubstitute(bool present) {
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSubstitutesKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+  if (present) {
+    RegSetValueExA(key, "MS Shell Dlg", 0, REG_SZ, reinterpret_cast<const BYTE*>(kSuiteShellFont),
+                   sizeof kSuiteShellFont);
+  } else {
+    RegDeleteValueA(key, "MS Shell Dlg");
+  }
+  RegCloseKey(key);
+}
+
+// Coordinates of the programs' windows as they are, not as a 96-DPI
+// program would be shown them.
+void BecomeDpiAware() {
+  using SetContext = HANDLE(WINAPI*)(HANDLE);
+  FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext");
+  auto set = reinterpret_cast<SetContext>(reinterpret_cast<void (*)()>(found));
+  if (set) set(reinterpret_cast<HANDLE>(-4));  // per-monitor aware, version 2
+}
+
+struct Place {
+  int x = 0, y = 0, width = 0, height = 0;
+};
+
+SIZE PngFileSize(const std::string& path) {
+  const std::string b = ReadFile(path);
+  if (b.size() < 24 || b.compare(1, 3, "PNG") != 0) return SIZE{0, 0};
+  auto be32 = [&b](size_t at) {
+    return LONG(static_cast<unsigned char>(b[at])) << 24 | LONG(static_cast<unsigned char>(b[at + 1])) << 16 |
+           LONG(static_cast<unsigned char>(b[at + 2])) << 8 | LONG(static_cast<unsigned char>(b[at + 3]));
+  };
+  return SIZE{be32(16), be32(20)};
+}
+
+// The artwork of one scale: where make-art put each picture (by resource
+// number, the interval box as "combo") and the files of the backgrounds.
+struct ArtworkSet {
+  std::multimap<std::string, Place> places;
+  std::string folder;
+  int scale = 100;
+
+  static ArtworkSet Read(int scale) {
+    ArtworkSet set;
+    set.scale = scale;
+    set.folder = WindowsPath(SMX_ART_DIR) + "\\";
+    std::istringstream lines(ReadFile(set.folder + "layout-sets.txt"));
+    int s = 0, x = 0, y = 0;
+    std::string id, file, program;
+    while (lines >> s >> id >> file >> program >> x >> y) {
+      if (s != scale) continue;
+      Place p{x, y, 0, 0};
+      if (file != "-") {
+        const SIZE size = PngFileSize(set.folder + file);
+        p.width = size.cx;
+        p.height = size.cy;
+      }
+      set.places.emplace(id, p);
+    }
+    return set;
+  }
+  SIZE Background(const char* name, SIZE at100) const {
+    if (scale == 100) return at100;
+    return PngFileSize(folder + name + "@" + std::to_string(scale) + ".png");
+  }
+  std::string BackgroundFile(const char* name) const { return folder + name + "@" + std::to_string(scale) + ".png"; }
+};
+
+RECT ClientRectIn(HWND control, HWND dialog) {
+  RECT r = {};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+// Every control of the table is exactly one of the places its picture has
+// in the set (the TEST picture has two).
+void ExpectControlsOnTheirPlaces(HWND dialog, const ArtworkSet& art, const std::map<int, int>& pictureOf,
+                                 const char* what) {
+  for (const auto& [control, picture] : pictureOf) {
+    const RECT r = ClientRectIn(GetDlgItem(dialog, control), dialog);
+    const auto range = art.places.equal_range(std::to_string(picture));
+    ASSERT_NE(range.first, range.second) << what << ": no place for picture " << picture;
+    bool found = false;
+    for (auto it = range.first; it != range.second; ++it) {
+      const Place& p = it->second;
+      found = found || (r.left == p.x && r.top == p.y && r.right - r.left == p.width && r.bottom - r.top == p.height);
+    }
+    EXPECT_TRUE(found) << what << " control " << control << " at " << r.left << "," << r.top << " "
+                       << r.right - r.left << "x" << r.bottom - r.top << ", picture " << picture << " at "
+                       << range.first->second.x << "," << range.first->second.y << " "
+                       << range.first->second.width << "x" << range.first->second.height;
+  }
+}
+
+void ExpectCentredInWorkArea(HWND window, SIZE size, const char* what) {
+  RECT work = {}, r = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  GetWindowRect(window, &r);
+  EXPECT_EQ(r.right - r.left, size.cx) << what;
+  EXPECT_EQ(r.bottom - r.top, size.cy) << what;
+  EXPECT_EQ(r.left, work.left + (work.right - work.left - size.cx) / 2) << what;
+  EXPECT_EQ(r.top, work.top + (work.bottom - work.top - size.cy) / 2) << what;
+}
+
+class DisplayScale : public ProgramTest {
+ protected:
+  void SetUp() override {
+    ProgramTest::SetUp();
+    BecomeDpiAware();
+    shots_ = UnixPath(folder_) + "/";
+  }
+  void TearDown() override {
+    ProgramTest::TearDown();
+    SetLogPixels(96);
+    SetShellFontSubstitute(true);
+  }
+
+  // The window's own pixels (the X window Wine made for it, before any
+  // compositing) into shots_/name.png; returns that path.
+  std::string CaptureWindow(const char* title, const std::string& name) {
+    const std::string shot = shots_ + name + ".png";
+    RunUnix("/usr/bin/import -window \"$(/usr/bin/xdotool search --name '^" + std::string(title) + "$' | head -n 1)\" " +
+                shot,
+            20000);
+    return shot;
+  }
+  // The screen under the window, as the user sees it (per-pixel alpha).
+  std::string CaptureScreen(HWND window, const std::string& name) {
+    RECT r = {};
+    GetWindowRect(window, &r);
+    const std::string shot = shots_ + name + ".png";
+    char command[512];
+    std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
+                  r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
+    RunUnix(command, 20000);
+    return shot;
+  }
+  // make screenshots: the 150 % pictures of the README.
+  void KeepForReadme(const std::string& shot, const char* name) {
+    const char* refs = std::getenv("SMX_REFERENCE_DIR");
+    if (!std::getenv("SMX_UPDATE_SCREENSHOTS") || !refs) return;
+    CopyFileA(WindowsPath(shot).c_str(), WindowsPath(std::string(refs) + "/" + name).c_str(), FALSE);
+  }
+
+  std::string shots_;
+};
+
+TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
+  const std::map<int, int> mainPictures = {
+      {IDC_TEST_REALITY, IDP_TEST}, {IDC_TEST_HOLLOW, IDP_TEST},     {IDC_SET, IDP_SET},
+      {IDC_SWITCH, IDP_SWITCH_OFF}, {IDC_TIPS, IDP_TIPS_PANEL},      {IDC_HIDE, IDP_HIDE},
+      {IDC_ABOUT, IDP_ABOUT},       {IDC_TWITTER, IDP_TWITTER},      {IDC_GOOGLEPLUS, IDP_GOOGLEPLUS},
+      {IDC_FACEBOOK, IDP_FACEBOOK}, {IDC_WEB, IDP_WEB},
+  };
+  const std::map<int, int> aboutPictures = {
+      {IDC_ABOUT_VISIT, IDP_VISIT}, {IDC_ABOUT_HELP, IDP_HELP}, {IDC_ABOUT_CLOSE, IDP_CLOSE}};
+  const struct {
+    DWORD dpi;
+    int scale;
+    bool shellFont;
+  } cases[] = {{96, 100, true}, {120, 125, true}, {144, 150, true}, {192, 200, true}, {96, 100, false}};
+  Install();
+  for (const auto& c : cases) {
+    const std::string label = std::to_string(c.dpi) + (c.shellFont ? " DPI" : " DPI, no dialog font substitute");
+    SCOPED_TRACE(label);
+    SetLogPixels(c.dpi);
+    SetShellFontSubstitute(c.shellFont);
+    const ArtworkSet art = ArtworkSet::Read(c.scale);
+    ASSERT_FALSE(art.places.empty());
+
+    ASSERT_NE(Launch("-run"), nullptr);
+    const SIZE mainSize = art.Background("main_background", SIZE{428, 372});
+    ExpectCentredInWorkArea(main_, mainSize, "main window");
+    RECT client = {};
+    GetClientRect(main_, &client);
+    EXPECT_EQ(client.right, mainSize.cx);
+    EXPECT_EQ(client.bottom, mainSize.cy);
+    ExpectControlsOnTheirPlaces(main_, art, mainPictures, "main window");
+    const RECT box = ClientRectIn(Control(IDC_INTERVAL), main_);
+    const Place combo = art.places.find("combo")->second;
+    EXPECT_EQ(box.left, combo.x);
+    EXPECT_EQ(box.top, combo.y);
+
+    if (c.scale == 150 && c.shellFont) {
+      // Nothing blurred: where no control covers it, the window shows the
+      // 150 % background's own pixels.
+      SleepMs(300);
+      const std::string shot = CaptureWindow(kMainTitle, "main-150");
+      std::string masks;
+      for (int id : {IDC_TEST_REALITY, IDC_TEST_HOLLOW, IDC_SET, IDC_SWITCH, IDC_TIPS, IDC_HIDE, IDC_ABOUT, IDC_TWITTER,
+                     IDC_GOOGLEPLUS, IDC_FACEBOOK, IDC_WEB, IDC_INTERVAL}) {
+        const RECT r = ClientRectIn(Control(id), main_);
+        masks += " -draw 'rectangle " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
+                 std::to_string(r.right - 1) + "," + std::to_string(r.bottom - 1) + "'";
+      }
+      const std::string result = shots_ + "main-150.diff.txt";
+      const std::string bg = UnixPath(art.BackgroundFile("main_background"));
+      RunUnix("/usr/bin/convert " + shot + " -alpha off -fill black" + masks + " " + shots_ + "a.png; " +
+                  "/usr/bin/convert " + bg + " -alpha off -fill black" + masks + " " + shots_ + "b.png; " +
+                  "/usr/bin/compare -metric AE " + shots_ + "a.png " + shots_ + "b.png null: 2> " + result,
+              30000);
+      const std::string text = ReadFile(WindowsPath(result));
+      ASSERT_FALSE(text.empty());
+      EXPECT_EQ(std::atof(text.c_str()), 0.0) << "pixels differing from the 150 % background: " << text;
+      KeepForReadme(CaptureScreen(main_, "main-150-screen"), "main-window-150.png");
+    }
+
+    Command(IDC_ABOUT);
+    HWND about = WaitForWindow(kAboutTitle, 20000);
+    ASSERT_NE(about, nullptr);
+    WaitIdle(about);
+    ExpectCentredInWorkArea(about, art.Background("about_background", SIZE{290, 322}), "about box");
+    ExpectControlsOnTheirPlaces(about, art, aboutPictures, "about box");
+    if (c.scale == 150 && c.shellFont) KeepForReadme(CaptureScreen(about, "about-150"), "about-box-150.png");
+    PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
+
+    Command(IDC_TEST_REALITY);
+    HWND popup = WaitForWindow(kPopupTitle, 20000);
+    ASSERT_NE(popup, nullptr);
+    WaitIdle(popup);
+    const auto popupPlace = art.places.find(std::to_string(IDP_REALITY_CHECK));
+    ASSERT_NE(popupPlace, art.places.end());
+    ExpectCentredInWorkArea(popup, SIZE{popupPlace->second.width, popupPlace->second.height}, "reality check");
+    if (c.scale == 150 && c.shellFont) {
+      SleepMs(300);
+      KeepForReadme(CaptureScreen(popup, "popup-150"), "reality-check-150.png");
+    }
+
+    if (c.dpi == 96 && c.shellFont) {
+      // Moved to a 150 % monitor: the window lays itself out again with the
+      // 150 % pictures, where it is (the message is the system's, without
+      // the suggested rectangle, which cannot cross processes).
+      RECT before = {};
+      GetWindowRect(main_, &before);
+      PostMessageA(main_, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144), 0);
+      SleepMs(200);
+      WaitIdle(main_);
+      const ArtworkSet art150 = ArtworkSet::Read(150);
+      RECT after = {};
+      GetWindowRect(main_, &after);
+      EXPECT_EQ(after.left, before.left);
+      EXPECT_EQ(after.top, before.top);
+      EXPECT_EQ(after.right - after.left, 642);
+      EXPECT_EQ(after.bottom - after.top, 558);
+      ExpectControlsOnTheirPlaces(main_, art150, mainPictures, "main window moved to 150 %");
+    }
+
+    Kill(started_.back());
+    EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+
+    if (c.scale == 150) {
+      // hollow's word pictures follow the primary monitor's scale.
+      started_.push_back(Start(folder_ + "hollow.exe", "-run"));
+      HWND words = WaitForWindow("SM Vododi Reminders 1", 20000);
+      ASSERT_NE(words, nullptr);
+      const auto place = art.places.find(std::to_string(IDP_HOLLOW_DREAMING));
+      ASSERT_NE(place, art.places.end());
+      RECT r = {};
+      GetWindowRect(words, &r);
+      EXPECT_EQ(r.right - r.left, place->second.width);
+      EXPECT_EQ(r.bottom - r.top, place->second.height);
+      Kill(started_.back());
+    }
+  }
+}
+
+}  // namespace
