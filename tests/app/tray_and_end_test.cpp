@@ -23,12 +23,12 @@ TEST_F(Tray, InvokeAtStartupTwiceReturnsEverythingToWhereItWas) {
   EXPECT_EQ(RunValue(), runValue);  // written by the first run although startup=0
   EXPECT_EQ(Query(kQueryStartupChecked), 0);
 
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   EXPECT_EQ(RunValue(), runValue);
   EXPECT_EQ(Query(kQueryStartupChecked), 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=1\r\n");
 
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   EXPECT_EQ(RunValue(), "<none>");
   EXPECT_EQ(Query(kQueryStartupChecked), 0);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
@@ -68,7 +68,7 @@ TEST_F(Tray, ShowAfterHiddenStartCentresOnceThenKeepsThePlace) {
   SetWindowPos(main_, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   Command(IDC_HIDE);
   EXPECT_FALSE(IsWindowVisible(main_));
-  ChooseMenuItem(1);  // "Show Application"
+  ChooseMenuItem(kMenuShow);
   EXPECT_TRUE(IsWindowVisible(main_));
   GetWindowRect(main_, &r);
   EXPECT_EQ(r.left, 30);
@@ -88,7 +88,7 @@ TEST_F(Tray, QuitSavesStopsHollowAndEndsWithZero) {
   // the count is compared with itself.
   const int icons = TrayIconCount();
   EXPECT_GE(icons, 1);
-  ChooseMenuItem(3);  // "Quit Application"
+  ChooseMenuItem(kMenuQuit);
   EXPECT_EQ(WaitExit(p, 20000), 0u);
   EXPECT_EQ(TrayIconCount(), icons - 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=on\r\nstartup=0\r\n");
