@@ -97,8 +97,6 @@ void SetTrayTip(const char* tip) {
   Shell_NotifyIconA(NIM_MODIFY, &g_trayIcon);
 }
 
-const char* TrayTip() { return g_trayIcon.szTip; }
-
 void SetStartupMenuCheck(bool checked) {
   if (g_trayMenu) CheckMenuItem(g_trayMenu, IDM_STARTUP, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }

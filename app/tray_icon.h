@@ -12,7 +12,6 @@ void AddTrayIconAgain();
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);
 // Changes the icon's tip (at most 127 characters are kept).
 void SetTrayTip(const char* tip);
-const char* TrayTip();
 // Sets or clears the check mark of the "Invoke At Startup" menu item.
 void SetStartupMenuCheck(bool checked);
 bool IsStartupMenuChecked();

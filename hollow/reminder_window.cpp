@@ -85,6 +85,7 @@ void ResumeMotion(ReminderWindow& r) {
   if (r.moving) return;
   r.caughtUp = (GetTickCount() - r.stoppedAt) / kMotionTimerMs;
   MoverAdvance(r.mover, r.caughtUp);
+  r.resumedAt = r.mover;
   SetWindowPos(r.window, HWND_TOP, r.mover.x, r.mover.y, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);
   SetTimer(r.window, r.motionTimerId, kMotionTimerMs, nullptr);
   r.moving = true;
@@ -128,6 +129,10 @@ LRESULT ReminderProc(ReminderWindow& r, HWND window, UINT message, WPARAM wParam
         case 3: return r.mover.stepY;
         case 4: return static_cast<LRESULT>(r.caughtUp);
         case 5: return r.moving ? 1 : 0;
+        case 6: return r.resumedAt.x;
+        case 7: return r.resumedAt.y;
+        case 8: return r.resumedAt.stepX;
+        case 9: return r.resumedAt.stepY;
         default: return 0;
       }
     case WM_CLOSE:

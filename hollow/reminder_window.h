@@ -25,6 +25,7 @@ struct ReminderWindow {
   bool moving;
   DWORD stoppedAt;            // GetTickCount when the motion stopped
   unsigned long long caughtUp;  // ticks made up at the last fade-in
+  BounceMover resumedAt;        // the mover as the last fade-in placed it
 };
 
 constexpr UINT kMotionTimerMs = 10;
@@ -32,7 +33,7 @@ constexpr DWORD kFadeStepMs = 10;
 
 // Test query, answered by each window: wParam 0..3 give its mover's x, y,
 // stepX, stepY; 4 the ticks made up at the last fade-in; 5 whether the
-// motion timer runs.
+// motion timer runs; 6..9 x, y, stepX, stepY as the last fade-in placed it.
 constexpr UINT kHollowQuery = WM_APP + 0x61;
 
 // Window 1 ("SM Vododi Reminders 1") and window 2, in that order.
