@@ -28,17 +28,19 @@ std::wstring LongPath(const std::wstring& path) {
   return std::wstring(buffer.data(), length);
 }
 
-// True when the process runs in this session from exactly this image file
-// (full paths compared ignoring case). A program that merely shares the file
-// name, somewhere else or in another user's session, is none of ours.
+// True when the process still runs, in this session, from exactly this image
+// file (full paths compared ignoring case). A program that merely shares the
+// file name, somewhere else or in another user's session, is none of ours;
+// nor is one that has ended but is still listed.
 bool RunsImage(DWORD processId, const std::wstring& image, DWORD session) {
   DWORD processSession = 0;
   if (!ProcessIdToSessionId(processId, &processSession) || processSession != session) return false;
-  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, processId);
   if (!process) return false;
   std::vector<wchar_t> buffer(32768);
   DWORD length = static_cast<DWORD>(buffer.size());
-  const bool named = QueryFullProcessImageNameW(process, 0, buffer.data(), &length) != 0;
+  const bool alive = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  const bool named = alive && QueryFullProcessImageNameW(process, 0, buffer.data(), &length) != 0;
   CloseHandle(process);
   if (!named) return false;
   const std::wstring running = LongPath(std::wstring(buffer.data(), length));

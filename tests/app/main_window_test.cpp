@@ -35,7 +35,7 @@ TEST_F(MainWindow, FirstStartFadesInAndWritesDefaults) {
   EXPECT_EQ(r.right - r.left, 428);
   EXPECT_EQ(r.bottom - r.top, 372);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
-  EXPECT_EQ(RunValue(), "\"" + exe_ + "\" -m");
+  EXPECT_EQ(RunValue(), "<none>");
   EXPECT_EQ(Query(kQueryReminderPeriod), 30 * 60000);
   EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCOUNT, 0, 0), 4);

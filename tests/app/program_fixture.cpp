@@ -1,5 +1,6 @@
 #include "tests/app/program_fixture.h"
 
+#include <shlobj.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
@@ -53,13 +54,23 @@ void ProgramTest::WriteConfig(const std::string& bytes) { ASSERT_TRUE(harness::W
 std::string ProgramTest::Config() const { return harness::ReadFile(folder_ + "config.txt"); }
 
 std::string ProgramTest::WaitConfig(const std::string& expected, DWORD timeoutMs) const {
+  return WaitFile(folder_ + "config.txt", expected, timeoutMs);
+}
+
+std::string WaitFile(const std::string& path, const std::string& expected, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
-  std::string bytes = Config();
+  std::string bytes = harness::ReadFile(path);
   while (bytes != expected && GetTickCount() - start < timeoutMs) {
     SleepMs(50);
-    bytes = Config();
+    bytes = harness::ReadFile(path);
   }
   return bytes;
+}
+
+std::string PerUserSettingsFile() {
+  char base[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, base);
+  return std::string(base) + "\\Somnivex\\config.txt";
 }
 
 Process ProgramTest::LaunchProcess(const std::string& args) {
@@ -158,6 +169,40 @@ void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
   WaitIdle(main_);
 }
 
+ProgramTest::Outcome ProgramTest::StartAndSee(std::string* boxText) {
+  Process p = LaunchProcess();
+  auto shown = [&] {
+    for (HWND w : TopWindows(kMainTitle)) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(w, &pid);
+      if (pid == p.id && IsWindowVisible(w)) {
+        main_ = w;
+        WaitIdle(w);
+        return true;
+      }
+    }
+    return false;
+  };
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < 40000) {
+    if (HWND box = WaitForMessageBox("Error", 0, p.id)) {
+      *boxText = MessageBoxText(box);
+      PressButton(box, IDOK);
+      const DWORD after = GetTickCount();
+      while (GetTickCount() - after < 20000) {
+        const DWORD code = WaitExit(p, 100);
+        if (code != static_cast<DWORD>(STILL_ACTIVE)) return code == 0 ? Outcome::kErrorBox : Outcome::kNeither;
+        if (shown()) return Outcome::kErrorBoxThenRuns;
+      }
+      return Outcome::kNeither;
+    }
+    if (shown()) return Outcome::kRuns;
+    if (WaitExit(p, 0) != static_cast<DWORD>(STILL_ACTIVE)) return Outcome::kNeither;
+    SleepMs(100);
+  }
+  return Outcome::kNeither;
+}
+
 HWND WaitMenu(DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (GetTickCount() - start < timeoutMs) {
@@ -234,6 +279,15 @@ void DeleteRunValueForTest() {
     RegDeleteValueA(k, "Somnivex");
     RegCloseKey(k);
   }
+}
+
+bool WaitProcessCount(const char* exeName, int count, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (CountProcesses(exeName) != count) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    SleepMs(100);
+  }
+  return true;
 }
 
 void KillAllHollow() {

@@ -51,6 +51,11 @@ class ProgramTest : public ::testing::Test {
   // The same for the item at `subIndex` of the submenu at `index`.
   void ChooseSubmenuItem(int index, int subIndex);
 
+  // Either the main window comes up, or an error box does; after the box the
+  // program either ends with 0 or goes on. It never crashes and never hangs.
+  enum class Outcome { kRuns, kErrorBox, kErrorBoxThenRuns, kNeither };
+  Outcome StartAndSee(std::string* boxText);
+
   // Where the programs are copied from: the build's bin folder, or the
   // release folder for the end-to-end suite.
   std::string source_ = harness::BinDir();
@@ -77,7 +82,14 @@ void UnregisterShellRecorder();
 int TrayIconCount();
 
 std::string RunValue();
+// config.txt in the user's own folder, where the settings go when the
+// program's folder cannot be written.
+std::string PerUserSettingsFile();
+// The file once it holds `expected`, or as it is after timeoutMs.
+std::string WaitFile(const std::string& path, const std::string& expected, DWORD timeoutMs = 10000);
 void DeleteRunValueForTest();
 void KillAllHollow();
+// Waits until exactly `count` processes with this executable name run.
+bool WaitProcessCount(const char* exeName, int count, DWORD timeoutMs);
 
 }  // namespace program

@@ -2,6 +2,8 @@
 // box, the orderly end and the restart.
 #include "tests/app/program_fixture.h"
 
+#include <shellapi.h>
+
 using namespace harness;
 using namespace program;
 
@@ -20,7 +22,7 @@ TEST_F(Tray, InvokeAtStartupTwiceReturnsEverythingToWhereItWas) {
   Install();
   ASSERT_NE(Launch(), nullptr);
   const std::string runValue = "\"" + exe_ + "\" -m";
-  EXPECT_EQ(RunValue(), runValue);  // written by the first run although startup=0
+  EXPECT_EQ(RunValue(), "<none>");  // the first run registers nothing
   EXPECT_EQ(Query(kQueryStartupChecked), 0);
 
   ChooseMenuItem(kMenuStartup);
@@ -45,6 +47,28 @@ TEST_F(Tray, DismissedMenuDoesNothing) {
   WaitIdle(main_);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
   EXPECT_EQ(WaitExit(started_.back(), 0), static_cast<DWORD>(STILL_ACTIVE));
+}
+
+// Explorer restarted: its new taskbar has none of the old icons until the
+// programs add them again on its "TaskbarCreated" broadcast.
+TEST_F(Tray, IconComesBackOnANewTaskbarAndItsMenuWorks) {
+  Install();
+  ASSERT_NE(Launch(), nullptr);
+  const int icons = TrayIconCount();
+  NOTIFYICONDATAA ours = {};
+  ours.cbSize = sizeof ours;
+  ours.hWnd = main_;
+  ours.uID = TRAY_ICON_ID;
+  ASSERT_TRUE(Shell_NotifyIconA(NIM_DELETE, &ours));
+  EXPECT_EQ(TrayIconCount(), icons - 1);
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutA(HWND_BROADCAST, RegisterWindowMessageA("TaskbarCreated"), 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+  WaitIdle(main_);
+  EXPECT_EQ(TrayIconCount(), icons);
+  EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &ours)) << "the icon is ours: id 383 of the main window";
+  ChooseMenuItem(kMenuStartup);
+  EXPECT_EQ(RunValue(), "\"" + exe_ + "\" -m");
+  EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=1\r\n");
 }
 
 TEST_F(Tray, ShowAfterHiddenStartCentresOnceThenKeepsThePlace) {

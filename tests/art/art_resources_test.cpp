@@ -137,4 +137,19 @@ TEST(ArtResources, DialogTemplatesAreExactlyTheirBackgrounds) {
   }
 }
 
+// The program runs as the user who starts it: Windows asks for no
+// administrator rights, and a start from the Run key at log-on is not
+// skipped for wanting them.
+TEST(ArtResources, ManifestAsksForTheUsersOwnRightsAndCommonControls6) {
+  Module somnivex("somnivex.exe");
+  ASSERT_TRUE(somnivex.handle);
+  HRSRC info = FindResourceA(somnivex.handle, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24) /* RT_MANIFEST */);
+  ASSERT_TRUE(info);
+  const char* text = static_cast<const char*>(LockResource(LoadResource(somnivex.handle, info)));
+  const std::string manifest(text, SizeofResource(somnivex.handle, info));
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"), std::string::npos);
+  EXPECT_EQ(manifest.find("requireAdministrator"), std::string::npos);
+  EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+}
+
 }  // namespace

@@ -65,14 +65,14 @@ class Settings : public ::testing::Test {
   std::string folder_;
 };
 
-TEST_F(Settings, StartupWithoutFileWritesDefaultsAndTheRunValue) {
+TEST_F(Settings, StartupWithoutFileWritesDefaultsAndNoRunValue) {
   LoadSettingsAtStartup();
   EXPECT_EQ(g_config.path, g_paths.settingsFile);
   EXPECT_EQ(Config(), kDefaults);
   EXPECT_EQ(g_config.keys, (std::vector<std::string>{"time", "hollow", "startup", ""}));
   EXPECT_EQ(g_config.values, (std::vector<std::string>{"30", "off", "0", ""}));
   EXPECT_EQ(g_startupFlag, 0);
-  EXPECT_EQ(RunValue(), Quoted(g_paths.executable));
+  EXPECT_EQ(RunValue(), "<absent>");
   EXPECT_FALSE(harness::FileExists(g_paths.settingsFile + ".tmp"));
 }
 
@@ -111,7 +111,7 @@ struct ToggleCase {
 
 TEST_F(Settings, ToggleAutostartFollowsTheFlagAlone) {
   const ToggleCase cases[] = {
-      {"first run: value written although startup=0", nullptr, false,
+      {"first run: no value until the first click", nullptr, false,
        {1, true, true, "time=30\r\nhollow=off\r\nstartup=1\r\n"},
        {0, false, false, kDefaults}},
       {"on with the value: two clicks return to where it was", "time=30\r\nhollow=off\r\nstartup=1\r\n", true,
@@ -120,9 +120,12 @@ TEST_F(Settings, ToggleAutostartFollowsTheFlagAlone) {
       {"off without the value: two clicks return to where it was", kDefaults, false,
        {1, true, true, "time=30\r\nhollow=off\r\nstartup=1\r\n"},
        {0, false, false, kDefaults}},
-      {"no startup line: flag -1 counts as on, the line is never added", "time=30\r\nhollow=off\r\n", true,
-       {0, false, false, "time=30\r\nhollow=off\r\n"},
-       {1, true, true, "time=30\r\nhollow=off\r\n"}},
+      {"no startup line: flag -1 counts as on, and the line comes back", "time=30\r\nhollow=off\r\n", true,
+       {0, false, false, kDefaults},
+       {1, true, true, "time=30\r\nhollow=off\r\nstartup=1\r\n"}},
+      {"an empty file left by a crash gets its three lines back", "", true,
+       {0, false, false, "time=30\r\nhollow=off\r\nstartup=0\r\n"},
+       {1, true, true, "time=30\r\nhollow=off\r\nstartup=1\r\n"}},
       {"value deleted outside: the first click deletes nothing", "time=30\r\nhollow=off\r\nstartup=1\r\n", false,
        {0, false, false, kDefaults},
        {1, true, true, "time=30\r\nhollow=off\r\nstartup=1\r\n"}},
