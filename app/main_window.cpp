@@ -6,6 +6,8 @@
 
 #include "app/app_globals.h"
 #include "app/gdi_usage.h"
+#include "app/option_menus.h"
+#include "app/reminder_pacing.h"
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
@@ -149,9 +151,11 @@ void InitMainWindow(HWND window) {
   if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);
+  ApplyOptionalSettings(window);
   if (g_config.GetString("hollow") == "on") {
     SetToggleState(&g_hollowSwitch, true);
-    StartHollowOrSwitchOff(true);
+    // Paused or in quiet hours: hollow starts when that is over.
+    if (!RemindersSilenced()) StartHollowOrSwitchOff(true);
   } else {
     SetToggleState(&g_hollowSwitch, false);
     StopHollow();
@@ -196,7 +200,7 @@ void StartHollowOrSwitchOff(bool saveWhenOff) {
 
 void ApplyHollowSwitch() {
   if (GetToggleState(&g_hollowSwitch)) {
-    StartHollowOrSwitchOff(false);
+    if (!RemindersSilenced()) StartHollowOrSwitchOff(false);
   } else {
     StopHollow();
   }
@@ -240,7 +244,7 @@ void OnTimer(HWND window, UINT_PTR id) {
       ShowNextTip();
       break;
     case kReminderTimerId:
-      ShowRealityCheck();
+      OnReminderTick(window);
       break;
     case kStartupTimerId:
       ShowCurrentTip();
@@ -253,6 +257,7 @@ void OnTimer(HWND window, UINT_PTR id) {
       KillTimer(window, kStartupTimerId);
       break;
     default:
+      OnPacingTimer(window, id);
       break;
   }
 }
@@ -267,6 +272,10 @@ INT_PTR Answer(HWND window, LONG_PTR value) {
 void SetHiddenStart() { g_startedHidden = true; }
 bool IsHiddenStart() { return g_startedHidden; }
 bool IsHollowSwitchOn() { return GetToggleState(&g_hollowSwitch); }
+
+void StartHollowIfSwitchOn() {
+  if (GetToggleState(&g_hollowSwitch)) StartHollowOrSwitchOff(true);
+}
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // Explorer announces a new taskbar (after a crash or an update) with a
@@ -319,6 +328,13 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, static_cast<LONG_PTR>(CountGdiObjects()));
     case kQuerySwitchOn:
       return Answer(window, IsHollowSwitchOn() ? 1 : 0);
+    case kQueryOptionMenus:
+      return Answer(window, static_cast<LONG_PTR>(OptionMenuMarks()));
+    case kQueryPacing:
+      return Answer(window, static_cast<LONG_PTR>(PacingState()));
+    case kSetAwayThreshold:
+      SetAwayThresholdMs(static_cast<unsigned>(wParam));
+      return Answer(window, 1);
   }
   return 0;
 }

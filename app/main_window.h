@@ -23,6 +23,14 @@ inline constexpr UINT kQueryGdiObjects = WM_APP + 0x56;
 // 1 once the window's initialisation has run to its end. (A query can be
 // answered in the middle of it, while the window waits on another program.)
 inline constexpr UINT kQueryReady = WM_APP + 0x57;
+// The marks of the tray's submenus (OptionMenuMarks) and the state of the
+// reminder pacing (PacingState).
+inline constexpr UINT kQueryOptionMenus = WM_APP + 0x58;
+inline constexpr UINT kQueryPacing = WM_APP + 0x59;
+// Test hook: wParam is the time without input, in milliseconds, after which
+// a reminder that falls due waits for the user to come back (5 minutes
+// unless set).
+inline constexpr UINT kSetAwayThreshold = WM_APP + 0x5A;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -32,3 +40,5 @@ bool IsHiddenStart();
 
 // State of the Vododi Reminders switch (control 1005), as saved in "hollow".
 bool IsHollowSwitchOn();
+// Starts hollow when the switch is on (after a pause or quiet hours).
+void StartHollowIfSwitchOn();

@@ -4,6 +4,8 @@
 
 #include "app/app_globals.h"
 #include "app/maker_info.h"
+#include "app/option_menus.h"
+#include "app/reminder_pacing.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
@@ -43,7 +45,8 @@ void OpenTrayMenu(HWND mainWindow) {
       SaveSettings();
       break;
     default:
-      break;  // dismissed
+      OnOptionCommand(mainWindow, command);  // the submenus; 0 when dismissed
+      break;
   }
 }
 
@@ -66,6 +69,7 @@ void CreateTrayIcon(HWND mainWindow) {
   g_trayMenu = CreatePopupMenu();
   AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
+  AppendOptionMenus(g_trayMenu);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
 }
@@ -85,6 +89,12 @@ void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {
     default:
       break;
   }
+}
+
+void SetTrayTip(const char* tip) {
+  if (!g_trayIcon.hWnd || lstrcmpA(g_trayIcon.szTip, tip) == 0) return;
+  lstrcpynA(g_trayIcon.szTip, tip, sizeof g_trayIcon.szTip);
+  Shell_NotifyIconA(NIM_MODIFY, &g_trayIcon);
 }
 
 void SetStartupMenuCheck(bool checked) {

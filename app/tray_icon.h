@@ -10,6 +10,8 @@ void AddTrayIconAgain();
 // The icon's callback: a left-button release shows the main window, a
 // right-button press opens the menu.
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);
+// Changes the icon's tip (at most 127 characters are kept).
+void SetTrayTip(const char* tip);
 // Sets or clears the check mark of the "Invoke At Startup" menu item.
 void SetStartupMenuCheck(bool checked);
 bool IsStartupMenuChecked();

@@ -34,3 +34,10 @@ void StartBeforeLimits(BounceMover& mover, int offsetX, int offsetY);
 // tick); passing the right or bottom bound turns and moves back, so the
 // picture lands one pixel inside instead of passing it.
 void MoverStep(BounceMover& mover);
+
+// The mover after `ticks` calls of MoverStep, computed without making them:
+// each axis moves on its own, and once a picture is within its bounds its
+// motion repeats with a period of 2 * (bound span) + 2 ticks, so only the
+// way into that cycle is stepped. Movers outside that regime (pictures
+// larger than their range, other step sizes) are stepped one by one.
+void MoverAdvance(BounceMover& mover, unsigned long long ticks);

@@ -5,6 +5,7 @@
 #include "png/png_loader.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
+#include "skin/foreground_window.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -62,6 +63,7 @@ void OnCreate(ReminderWindow& r, HWND window) {
   UpdateWindow(window);
   SetTimer(window, r.fadeTimerId, kFadePeriodSeconds * 1000, nullptr);
   SetTimer(window, r.motionTimerId, kMotionTimerMs, nullptr);
+  r.moving = true;
 }
 
 void OnMotionTick(ReminderWindow& r) {
@@ -72,13 +74,41 @@ void OnMotionTick(ReminderWindow& r) {
   SetWindowPos(r.window, HWND_TOP, r.mover.x, r.mover.y, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);
 }
 
+// A hidden picture costs nothing: no timer, no window moves.
+void StopMotion(ReminderWindow& r) {
+  if (!r.moving) return;
+  KillTimer(r.window, r.motionTimerId);
+  r.stoppedAt = GetTickCount();
+  r.moving = false;
+}
+
+// Puts the picture where the drift would have taken it meanwhile, then lets
+// it drift on.
+void ResumeMotion(ReminderWindow& r) {
+  if (r.moving) return;
+  r.caughtUp = (GetTickCount() - r.stoppedAt) / kMotionTimerMs;
+  MoverAdvance(r.mover, r.caughtUp);
+  r.resumedAt = r.mover;
+  SetWindowPos(r.window, HWND_TOP, r.mover.x, r.mover.y, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);
+  SetTimer(r.window, r.motionTimerId, kMotionTimerMs, nullptr);
+  r.moving = true;
+}
+
 void OnFadeTick(ReminderWindow& r) {
   switch (FadeTick(r.fade)) {
     case FadeAction::FadeIn:
+      if (IsAnotherProgramFullScreen()) {
+        // Not over a full-screen video or game: this appearance is skipped
+        // and the picture stays hidden until the next one.
+        r.fade.fadedOut = true;
+        break;
+      }
+      ResumeMotion(r);
       FadeLayeredBitmap(r.window, r.picture, r.width, r.height, true, kFadeStepMs);
       break;
     case FadeAction::FadeOut:
       FadeLayeredBitmap(r.window, r.picture, r.width, r.height, false, kFadeStepMs);
+      StopMotion(r);
       break;
     case FadeAction::None:
       break;
@@ -94,6 +124,20 @@ LRESULT ReminderProc(ReminderWindow& r, HWND window, UINT message, WPARAM wParam
       if (wParam == r.fadeTimerId) OnFadeTick(r);
       else if (wParam == r.motionTimerId) OnMotionTick(r);
       return 0;
+    case kHollowQuery:
+      switch (wParam) {
+        case 0: return r.mover.x;
+        case 1: return r.mover.y;
+        case 2: return r.mover.stepX;
+        case 3: return r.mover.stepY;
+        case 4: return static_cast<LRESULT>(r.caughtUp);
+        case 5: return r.moving ? 1 : 0;
+        case 6: return r.resumedAt.x;
+        case 7: return r.resumedAt.y;
+        case 8: return r.resumedAt.stepX;
+        case 9: return r.resumedAt.stepY;
+        default: return 0;
+      }
     case WM_CLOSE:
     case WM_DESTROY:
       // Not passed on: the process ends with the quit message, the other

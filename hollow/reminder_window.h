@@ -20,10 +20,21 @@ struct ReminderWindow {
   BounceMover mover;
   FadeCycle fade;
   HWND window;
+  // While the picture is faded out its motion timer is stopped; the ticks
+  // it missed are made up with MoverAdvance when it fades in again.
+  bool moving;
+  DWORD stoppedAt;            // GetTickCount when the motion stopped
+  unsigned long long caughtUp;  // ticks made up at the last fade-in
+  BounceMover resumedAt;        // the mover as the last fade-in placed it
 };
 
 constexpr UINT kMotionTimerMs = 10;
 constexpr DWORD kFadeStepMs = 10;
+
+// Test query, answered by each window: wParam 0..3 give its mover's x, y,
+// stepX, stepY; 4 the ticks made up at the last fade-in; 5 whether the
+// motion timer runs; 6..9 x, y, stepX, stepY as the last fade-in placed it.
+constexpr UINT kHollowQuery = WM_APP + 0x61;
 
 // Window 1 ("SM Vododi Reminders 1") and window 2, in that order.
 extern ReminderWindow g_reminders[2];

@@ -82,4 +82,13 @@
 #define IDM_SHOW              385
 #define IDM_STARTUP           386
 
+/* Tray submenus: "Pause Reminders" and "Options" */
+#define IDM_PAUSE_30          401
+#define IDM_PAUSE_60          402
+#define IDM_PAUSE_180         403
+#define IDM_PAUSE_TOMORROW    404
+#define IDM_RESUME            405
+#define IDM_WAIT_FULLSCREEN   411
+#define IDM_QUIET_HOURS       412
+
 #endif

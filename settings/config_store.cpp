@@ -133,6 +133,13 @@ void ConfigStore::AddIfAbsent(const std::string& key, const std::string& value) 
   values.push_back(value);
 }
 
+void ConfigStore::Remove(const std::string& key) {
+  for (int i = Find(key); i >= 0; i = Find(key)) {
+    keys.erase(keys.begin() + i);
+    values.erase(values.begin() + i);
+  }
+}
+
 void ConfigStore::Clear() {
   keys.clear();
   values.clear();

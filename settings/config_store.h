@@ -38,6 +38,8 @@ struct ConfigStore {
   void SetInt(const std::string& key, int value);
   // Appends the entry unless a key equal ignoring ASCII case exists.
   void AddIfAbsent(const std::string& key, const std::string& value);
+  // Removes every entry whose key equals key ignoring ASCII case.
+  void Remove(const std::string& key);
   // Empties both lists; path and separator stay.
   void Clear();
 

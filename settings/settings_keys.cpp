@@ -11,3 +11,50 @@ void StoreCoreSettings(ConfigStore& store, bool hollowOn, int startupFlag) {
   store.SetString(kKeyHollow, hollowOn ? "on" : "off");
   store.SetInt(kKeyStartup, startupFlag);
 }
+
+namespace {
+
+bool ParsePause(const std::string& value, OptionalSettings& into) {
+  LocalMinute until = 0;
+  if (!ParseDateTime(value, &until)) return false;
+  into.hasPause = true;
+  into.pauseUntil = until;
+  return true;
+}
+
+bool ParseQuiet(const std::string& value, OptionalSettings& into) {
+  QuietHours hours;
+  if (!ParseQuietHours(value, &hours)) return false;
+  into.hasQuiet = true;
+  into.quiet = hours;
+  return true;
+}
+
+bool ParseFullScreen(const std::string& value, OptionalSettings& into) {
+  if (value == kFullScreenWait) {
+    into.waitWhileFullScreen = true;
+  } else if (value == kFullScreenShow) {
+    into.waitWhileFullScreen = false;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+const OptionalKey kOptionalKeys[] = {
+    {kKeyPause, ParsePause},
+    {kKeyQuiet, ParseQuiet},
+    {kKeyFullScreen, ParseFullScreen},
+};
+const int kOptionalKeyCount = static_cast<int>(sizeof kOptionalKeys / sizeof kOptionalKeys[0]);
+
+OptionalSettings ReadOptionalSettings(const ConfigStore& store) {
+  OptionalSettings settings;
+  for (const OptionalKey& k : kOptionalKeys) {
+    const int at = store.Find(k.key);
+    if (at >= 0) k.parse(store.values[static_cast<std::size_t>(at)], settings);
+  }
+  return settings;
+}

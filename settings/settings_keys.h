@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/config_store.h"
+#include "settings/setting_values.h"
 
 inline constexpr const char kKeyTime[] = "time";
 inline constexpr const char kKeyHollow[] = "hollow";
@@ -24,3 +25,36 @@ void AddDefaultSettings(ConfigStore& store);
 // keep their places. A missing "time" comes back as the default interval,
 // which is the one the timer runs at when the line is missing.
 void StoreCoreSettings(ConfigStore& store, bool hollowOn, int startupFlag);
+
+// Optional keys. Each is absent from a new config.txt; absent, or holding a
+// value that does not parse, it means the behaviour the program had before
+// the key existed. A bad value stays in the file untouched until the user
+// changes that setting.
+inline constexpr const char kKeyPause[] = "pause";            // "YYYY-MM-DD HH:MM"
+inline constexpr const char kKeyQuiet[] = "quiet";            // "HH:MM-HH:MM"
+inline constexpr const char kKeyFullScreen[] = "fullscreen";  // "wait" or "show"
+inline constexpr const char kFullScreenWait[] = "wait";
+inline constexpr const char kFullScreenShow[] = "show";
+
+// The optional settings as the program uses them. The initial values are
+// the behaviour when a key is absent.
+struct OptionalSettings {
+  bool hasPause = false;
+  LocalMinute pauseUntil = 0;
+  bool hasQuiet = false;
+  QuietHours quiet;
+  bool waitWhileFullScreen = true;
+};
+
+// One optional key: its name and the parser that stores a good value in
+// the record (and returns false, leaving the record alone, for a bad one).
+struct OptionalKey {
+  const char* key;
+  bool (*parse)(const std::string& value, OptionalSettings& into);
+};
+
+// Every optional key, in the order they are read.
+extern const OptionalKey kOptionalKeys[];
+extern const int kOptionalKeyCount;
+
+OptionalSettings ReadOptionalSettings(const ConfigStore& store);

@@ -149,6 +149,26 @@ void ProgramTest::ChooseMenuItem(int index) {
   WaitIdle(main_);
 }
 
+void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
+  PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
+  HWND menu = WaitMenu(10000);
+  ASSERT_NE(menu, nullptr);
+  for (int i = 0; i <= index; ++i) {
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    SleepMs(50);
+  }
+  // Right opens the submenu with its first item selected.
+  PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
+  SleepMs(200);
+  for (int i = 0; i < subIndex; ++i) {
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    SleepMs(50);
+  }
+  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+  SleepMs(300);
+  WaitIdle(main_);
+}
+
 ProgramTest::Outcome ProgramTest::StartAndSee(std::string* boxText) {
   Process p = LaunchProcess();
   auto shown = [&] {

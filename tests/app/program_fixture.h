@@ -17,6 +17,11 @@ inline constexpr const char kMainTitle[] = "Somnivex..";
 inline constexpr const char kPopupTitle[] = "SMX - Reality Check";
 inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+// Places of the tray menu's items, top to bottom, and of the submenus' items.
+enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuMaker, kMenuQuit };
+enum PauseMenuIndex { kPause30, kPause60, kPause180, kPauseTomorrow, kResume };  // the separator is skipped
+enum OptionsMenuIndex { kOptionWaitFullScreen, kOptionQuietHours };
+
 class ProgramTest : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -43,6 +48,8 @@ class ProgramTest : public ::testing::Test {
   // Opens the tray menu with a right-button press on the icon and chooses
   // the item at `index` (0 = first) with the keyboard.
   void ChooseMenuItem(int index);
+  // The same for the item at `subIndex` of the submenu at `index`.
+  void ChooseSubmenuItem(int index, int subIndex);
 
   // Either the main window comes up, or an error box does; after the box the
   // program either ends with 0 or goes on. It never crashes and never hangs.

@@ -397,7 +397,7 @@ TEST_F(Reliability, AFolderNamedInAnotherScriptWorksEndToEnd) {
   EXPECT_NE(ReadFile(log).find(help), std::string::npos) << ReadFile(log);
   UnregisterShellRecorder();
 
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   const std::wstring runValue = L"\"" + exe + L"\" -m";
   EXPECT_TRUE(RunValueWide() == runValue);
   EXPECT_EQ(ReadWide(folder + L"config.txt"), "time=30\r\nhollow=on\r\nstartup=1\r\n");

@@ -25,12 +25,12 @@ TEST_F(Tray, InvokeAtStartupTwiceReturnsEverythingToWhereItWas) {
   EXPECT_EQ(RunValue(), "<none>");  // the first run registers nothing
   EXPECT_EQ(Query(kQueryStartupChecked), 0);
 
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   EXPECT_EQ(RunValue(), runValue);
   EXPECT_EQ(Query(kQueryStartupChecked), 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=1\r\n");
 
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   EXPECT_EQ(RunValue(), "<none>");
   EXPECT_EQ(Query(kQueryStartupChecked), 0);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
@@ -66,7 +66,7 @@ TEST_F(Tray, IconComesBackOnANewTaskbarAndItsMenuWorks) {
   WaitIdle(main_);
   EXPECT_EQ(TrayIconCount(), icons);
   EXPECT_TRUE(Shell_NotifyIconA(NIM_MODIFY, &ours)) << "the icon is ours: id 383 of the main window";
-  ChooseMenuItem(0);
+  ChooseMenuItem(kMenuStartup);
   EXPECT_EQ(RunValue(), "\"" + exe_ + "\" -m");
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=1\r\n");
 }
@@ -92,7 +92,7 @@ TEST_F(Tray, ShowAfterHiddenStartCentresOnceThenKeepsThePlace) {
   SetWindowPos(main_, nullptr, 30, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   Command(IDC_HIDE);
   EXPECT_FALSE(IsWindowVisible(main_));
-  ChooseMenuItem(1);  // "Show Application"
+  ChooseMenuItem(kMenuShow);
   EXPECT_TRUE(IsWindowVisible(main_));
   GetWindowRect(main_, &r);
   EXPECT_EQ(r.left, 30);
@@ -112,7 +112,7 @@ TEST_F(Tray, QuitSavesStopsHollowAndEndsWithZero) {
   // the count is compared with itself.
   const int icons = TrayIconCount();
   EXPECT_GE(icons, 1);
-  ChooseMenuItem(3);  // "Quit Application"
+  ChooseMenuItem(kMenuQuit);
   EXPECT_EQ(WaitExit(p, 20000), 0u);
   EXPECT_EQ(TrayIconCount(), icons - 1);
   EXPECT_EQ(Config(), "time=30\r\nhollow=on\r\nstartup=0\r\n");

@@ -153,15 +153,15 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
   }
   {
     SCOPED_TRACE("Invoke At Startup on and off");
-    ChooseMenuItem(0);
+    ChooseMenuItem(kMenuStartup);
     EXPECT_EQ(Query(kQueryStartupChecked), 1);
     EXPECT_EQ(RunValue(), runValue);
     EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=1\r\n");
-    ChooseMenuItem(0);
+    ChooseMenuItem(kMenuStartup);
     EXPECT_EQ(Query(kQueryStartupChecked), 0);
     EXPECT_EQ(RunValue(), "<none>");
     EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
-    ChooseMenuItem(0);  // on again, for the hidden start at the end of the day
+    ChooseMenuItem(kMenuStartup);  // on again, for the hidden start at the end of the day
     EXPECT_EQ(RunValue(), runValue);
   }
   {
@@ -202,7 +202,7 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
     DWORD pid = 0;
     GetWindowThreadProcessId(main_, &pid);
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-    ChooseMenuItem(3);
+    ChooseMenuItem(kMenuQuit);
     EXPECT_EQ(WaitForSingleObject(process, 20000), WAIT_OBJECT_0);
     DWORD code = 1;
     GetExitCodeProcess(process, &code);
@@ -219,7 +219,7 @@ TEST_F(FirstDay, AUsersWholeFirstDay) {
     SleepMs(6000);
     WaitIdle(main_);
     EXPECT_FALSE(IsWindowVisible(main_));
-    ChooseMenuItem(3);
+    ChooseMenuItem(kMenuQuit);
     EXPECT_EQ(WaitExit(p, 20000), 0u);
     EXPECT_EQ(Config(), "time=10\r\nhollow=off\r\nstartup=1\r\n");
   }

@@ -119,6 +119,62 @@ TEST(MoverStep, Window2StartingBeyondItsBoundWorksItsWayBack) {
   }
 }
 
+bool SameMover(const BounceMover& a, const BounceMover& b) {
+  return a.x == b.x && a.y == b.y && a.stepX == b.stepX && a.stepY == b.stepY;
+}
+
+// The fast-forward of a hidden picture lands exactly where single steps
+// would: every tick count up to 5 000, then spread counts up to two
+// million, on several screens and from starts inside, on and beyond the
+// bounds, heading either way.
+TEST(MoverAdvance, EqualsThatManySingleSteps) {
+  struct Start {
+    int screenW, screenH, width, height, x, y, stepX, stepY;
+  };
+  const Start starts[] = {
+      {1920, 1080, 249, 27, 0, 0, 1, 1},         // window 1 as created
+      {1920, 1080, 264, 26, 2013, 1177, 1, 1},   // window 2 past both bounds
+      {1920, 1080, 264, 26, 1500, 700, 1, 1},    // window 2, an ordinary start
+      {1280, 1024, 249, 27, -1, 1097, -1, -1},   // the left overshoot, at the bottom
+      {1280, 1024, 249, 27, 1131, 1097, 1, -1},  // on the right bound heading down and up
+      {800, 600, 249, 27, 400, 300, -1, 1},
+      {3840, 2160, 264, 26, 3676, 0, 1, -1},
+      {640, 480, 700, 27, 10, 10, 1, 1},   // wider than its range: stepped singly
+      {100, 100, 199, 199, 0, 0, 1, 1},    // one pixel of range
+      {100, 100, 198, 198, 0, 0, -1, -1},  // two pixels of range
+  };
+  for (const Start& st : starts) {
+    BounceMover start = MakeBounceMover(st.screenW, st.screenH);
+    start.width = st.width;
+    start.height = st.height;
+    start.x = st.x;
+    start.y = st.y;
+    start.stepX = st.stepX;
+    start.stepY = st.stepY;
+    BounceMover stepped = start;
+    for (unsigned long long n = 0; n <= 2000000; ++n) {
+      if (n <= 5000 || n % 9973 == 0) {
+        BounceMover advanced = start;
+        MoverAdvance(advanced, n);
+        ASSERT_TRUE(SameMover(advanced, stepped))
+            << st.screenW << "x" << st.screenH << " from " << st.x << "," << st.y << " after " << n << " ticks: "
+            << advanced.x << "," << advanced.y << " instead of " << stepped.x << "," << stepped.y;
+      }
+      MoverStep(stepped);
+    }
+  }
+}
+
+// Fast-forwarding in pieces (one per hidden stretch) is the same as at once.
+TEST(MoverAdvance, PiecesAddUp) {
+  BounceMover once = Window1On1920x1080();
+  BounceMover pieces = once;
+  MoverAdvance(once, 270000ULL * 7 + 3);
+  for (int i = 0; i < 7; ++i) MoverAdvance(pieces, 270000);
+  MoverAdvance(pieces, 3);
+  EXPECT_TRUE(SameMover(once, pieces));
+}
+
 TEST(StartBeforeLimits, PlacesTheMoverAtTheOffsetFromItsLimits) {
   BounceMover m = MakeBounceMover(1280, 1024);
   StartBeforeLimits(m, 499, 0);

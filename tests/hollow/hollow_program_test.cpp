@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "hollow/bounce_mover.h"
+#include "hollow/reminder_window.h"
 #include "tests/support/win32_harness.h"
 
 using namespace harness;
@@ -255,6 +257,92 @@ TEST_F(Hollow, FadeTicksHideThePictureAndShowItAgainAfter91) {
   // Tick 91 fades it in again.
   PostMessageA(w1, WM_TIMER, kFadeTimer1, 0);
   EXPECT_TRUE(WaitForLit(w1, [](int n) { return n > 100; }, 5000, &lit)) << lit;
+}
+
+LRESULT Ask(HWND w, WPARAM what) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(w, kHollowQuery, what, 0, SMTO_NORMAL, 10000, &result);
+  return static_cast<LRESULT>(result);
+}
+
+// One fade tick, handled before this returns. (A posted tick could still
+// wait in the queue while a sent query overtakes it.)
+void FadeTickNow(HWND w) {
+  DWORD_PTR result = 0;
+  SendMessageTimeoutA(w, WM_TIMER, kFadeTimer1, 0, SMTO_NORMAL, 10000, &result);
+}
+
+// Window 1's mover now (first = 0; ask only while it stands still) or as
+// the last fade-in placed it (first = 6).
+BounceMover MoverOf(HWND w, WPARAM first) {
+  BounceMover m = MakeBounceMover(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  m.width = 249;
+  m.height = 27;
+  m.x = static_cast<int>(Ask(w, first));
+  m.y = static_cast<int>(Ask(w, first + 1));
+  m.stepX = static_cast<int>(Ask(w, first + 2));
+  m.stepY = static_cast<int>(Ask(w, first + 3));
+  return m;
+}
+
+// While faded out a picture stands still (no motion timer, no window
+// moves); an appearance due while another program is full-screen is
+// skipped; at the next one it comes in where single steps over the whole
+// hidden time would have taken it.
+TEST_F(Hollow, HiddenPicturesRestAndComeBackWhereTheDriftWouldBe) {
+  Process p = Launch("-run");
+  HWND w1 = WindowOf(p, kTitle1, 20000);
+  ASSERT_NE(w1, nullptr);
+  ASSERT_TRUE(WaitUntilDrifting(w1, 10000));
+  EXPECT_EQ(Ask(w1, 5), 1);
+  FadeTickNow(w1);
+  ASSERT_EQ(Ask(w1, 5), 0);
+  const DWORD stopped = GetTickCount();
+  const BounceMover atStop = MoverOf(w1, 0);
+  RECT r0 = {}, r1 = {};
+  GetWindowRect(w1, &r0);
+  SleepMs(2000);
+  GetWindowRect(w1, &r1);
+  EXPECT_EQ(r1.left, r0.left);
+  EXPECT_EQ(r1.top, r0.top);
+  EXPECT_TRUE(MoverOf(w1, 0).x == atStop.x && MoverOf(w1, 0).y == atStop.y);
+
+  // Ticks 2 to 90 change nothing; tick 91 falls due over a full-screen window.
+  for (int tick = 2; tick <= 90; ++tick) FadeTickNow(w1);
+  Process screen = Start(BinDir() + "..\\tests\\full_screen_window.exe");
+  HWND full = WaitForWindow("Full Screen Test", 10000);
+  ASSERT_NE(full, nullptr);
+  const DWORD start = GetTickCount();
+  while (GetForegroundWindow() != full && GetTickCount() - start < 5000) SleepMs(50);
+  ASSERT_EQ(GetForegroundWindow(), full);
+  FadeTickNow(w1);
+  EXPECT_EQ(Ask(w1, 5), 0);
+  PostMessageA(full, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(screen, 10000), 0u);
+  Close(screen);
+
+  // The next appearance, 91 ticks on (the program's own tick, 30 s after
+  // its start, may come in between).
+  int ticks = 0;
+  while (Ask(w1, 5) == 0 && ticks < 100) {
+    FadeTickNow(w1);
+    ++ticks;
+  }
+  const DWORD resumed = GetTickCount();
+  ASSERT_EQ(Ask(w1, 5), 1);
+  EXPECT_GE(ticks, 90);
+  const LRESULT caughtUp = Ask(w1, 4);
+  const long long elapsedTicks = (resumed - stopped) / 10;
+  EXPECT_GT(caughtUp, elapsedTicks - 200);
+  EXPECT_LE(caughtUp, elapsedTicks + 10);
+  // Exactly where single steps over the hidden time take the picture.
+  BounceMover expected = atStop;
+  for (LRESULT i = 0; i < caughtUp; ++i) MoverStep(expected);
+  const BounceMover placed = MoverOf(w1, 6);
+  EXPECT_TRUE(expected.x == placed.x && expected.y == placed.y && expected.stepX == placed.stepX &&
+              expected.stepY == placed.stepY)
+      << "at " << placed.x << "," << placed.y << " instead of " << expected.x << "," << expected.y << " after "
+      << caughtUp << " ticks";
 }
 
 TEST_F(Hollow, SecondStartShowsTheNoticeThenASecondPair) {

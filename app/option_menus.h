@@ -1,0 +1,21 @@
+// The tray menu's "Pause Reminders" and "Options" submenus: their items,
+// marks and commands, each driven by a table.
+#pragma once
+
+#include <windows.h>
+
+#include "settings/config_store.h"
+#include "settings/settings_keys.h"
+
+// Appends both submenus to the tray menu.
+void AppendOptionMenus(HMENU trayMenu);
+// Sets the marks, the greyed "Resume Reminders" and the quiet-hours text
+// from the settings in force at `now`.
+void UpdateOptionMenus(const OptionalSettings& settings, LocalMinute now);
+// Carries out a command of the submenus on the store: true when `id` is
+// one of theirs. The caller saves.
+bool ApplyOptionCommand(UINT id, ConfigStore& store, const OptionalSettings& settings, LocalMinute now);
+
+// For the test query: 1 "Wait While Full-Screen Or Presenting" checked,
+// 2 quiet hours checked, 4 "Resume Reminders" enabled.
+unsigned OptionMenuMarks();

@@ -1,0 +1,91 @@
+#include "app/reminder_pacing.h"
+
+#include <string>
+
+#include "app/main_window.h"
+#include "app/option_menus.h"
+#include "app/tray_icon.h"
+#include "reminders/hollow_control.h"
+#include "reminders/reality_check.h"
+#include "reminders/reminder_facts.h"
+#include "settings/settings_file.h"
+
+namespace {
+
+OptionalSettings g_options;
+ReminderGate g_gate;
+bool g_silenced = false;
+bool g_silenceTimerOn = false;
+
+void Act(HWND mainWindow, ReminderAction action) {
+  switch (action) {
+    case ReminderAction::Show:
+      // Killed first: the first reality check runs its dialog from here
+      // until the program ends.
+      KillTimer(mainWindow, kHeldReminderTimerId);
+      ShowRealityCheck();
+      break;
+    case ReminderAction::Hold:
+      SetTimer(mainWindow, kHeldReminderTimerId, kHeldCheckMs, nullptr);
+      break;
+    case ReminderAction::Drop:
+      KillTimer(mainWindow, kHeldReminderTimerId);
+      break;
+  }
+}
+
+// Follows the silence in force now: hollow rests while it lasts and comes
+// back afterwards when its switch is on; the tip says until when.
+void FollowSilence(HWND mainWindow) {
+  const LocalMinute now = LocalNow();
+  const bool silenced = IsSilenced(g_options, now);
+  if (silenced && !g_silenced) {
+    StopHollow();
+  } else if (!silenced && g_silenced) {
+    StartHollowIfSwitchOn();
+  }
+  g_silenced = silenced;
+  if (silenced && g_gate.held) Act(mainWindow, OnHeldCheck(g_gate, g_options, GatherReminderFacts()));
+  SetTrayTip(TrayTipText(g_options, now).c_str());
+  UpdateOptionMenus(g_options, now);
+  const bool needTimer = IsPaused(g_options, now) || g_options.hasQuiet;
+  if (needTimer && !g_silenceTimerOn) SetTimer(mainWindow, kSilenceTimerId, kSilenceCheckMs, nullptr);
+  if (!needTimer && g_silenceTimerOn) KillTimer(mainWindow, kSilenceTimerId);
+  g_silenceTimerOn = needTimer;
+}
+
+}  // namespace
+
+void ApplyOptionalSettings(HWND mainWindow) {
+  g_options = ReadOptionalSettings(g_config);
+  FollowSilence(mainWindow);
+}
+
+bool RemindersSilenced() { return g_silenced; }
+
+void OnReminderTick(HWND mainWindow) {
+  Act(mainWindow, OnReminderDue(g_gate, g_options, GatherReminderFacts()));
+}
+
+bool OnPacingTimer(HWND mainWindow, UINT_PTR id) {
+  if (id == kHeldReminderTimerId) {
+    Act(mainWindow, OnHeldCheck(g_gate, g_options, GatherReminderFacts()));
+    return true;
+  }
+  if (id == kSilenceTimerId) {
+    FollowSilence(mainWindow);
+    return true;
+  }
+  return false;
+}
+
+bool OnOptionCommand(HWND mainWindow, UINT id) {
+  if (!ApplyOptionCommand(id, g_config, g_options, LocalNow())) return false;
+  SaveSettings();
+  ApplyOptionalSettings(mainWindow);
+  return true;
+}
+
+unsigned PacingState() { return (g_gate.held ? 1u : 0u) | (g_silenced ? 2u : 0u); }
+
+void SetAwayThresholdMs(unsigned ms) { g_gate.awayAfterMs = ms; }

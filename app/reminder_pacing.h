@@ -1,0 +1,31 @@
+// When reality checks and hollow may show: the main window's reminder tick
+// asks the reminder gate and acts on its answer; pauses and quiet hours
+// rest hollow and set the tray tip.
+#pragma once
+
+#include <windows.h>
+
+// Timers of the main window: a held reminder looks every second whether it
+// may show; while a pause or quiet hours are set, a slower one notices their
+// start and end.
+inline constexpr UINT_PTR kHeldReminderTimerId = 150;
+inline constexpr UINT_PTR kSilenceTimerId = 151;
+inline constexpr UINT kSilenceCheckMs = 15000;
+
+// Reads the optional settings from the store and applies them: tray tip,
+// menu marks, hollow resting or started again, the silence timer.
+void ApplyOptionalSettings(HWND mainWindow);
+// Paused or inside quiet hours now.
+bool RemindersSilenced();
+// A tick of the reminder timer.
+void OnReminderTick(HWND mainWindow);
+// Timers kHeldReminderTimerId and kSilenceTimerId; false for any other.
+bool OnPacingTimer(HWND mainWindow, UINT_PTR id);
+// The submenus' commands: changes the setting, saves, applies. False when
+// `id` is none of theirs.
+bool OnOptionCommand(HWND mainWindow, UINT id);
+
+// For the tests: a reminder is held (1), reminders are silenced (2).
+unsigned PacingState();
+// Test hook: the time without input after which the user counts as away.
+void SetAwayThresholdMs(unsigned ms);

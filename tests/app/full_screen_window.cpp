@@ -1,0 +1,42 @@
+// A window covering the whole screen, in the foreground, as a full-screen
+// video or game would. It ends on WM_CLOSE or after two minutes.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+    case WM_CLOSE:
+      DestroyWindow(window);
+      return 0;
+    case WM_DESTROY:
+      PostQuitMessage(0);
+      return 0;
+    default:
+      return DefWindowProcA(window, message, wParam, lParam);
+  }
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = Proc;
+  wc.hInstance = instance;
+  wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  wc.lpszClassName = "SmxFullScreenTest";
+  if (!RegisterClassA(&wc)) return 1;
+  HWND window = CreateWindowExA(0, wc.lpszClassName, "Full Screen Test", WS_POPUP | WS_VISIBLE, 0, 0,
+                                GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                                instance, nullptr);
+  if (!window) return 1;
+  SetForegroundWindow(window);
+  SetTimer(window, 1, 120000, nullptr);
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return 0;
+}

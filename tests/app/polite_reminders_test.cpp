@@ -1,0 +1,231 @@
+// Reminders that keep their manners, with the real program: pauses and
+// quiet hours from the tray menu and from config.txt, waiting while another
+// program is full-screen or the user is away.
+#include <cstdio>
+#include <string>
+
+#include "tests/app/program_fixture.h"
+
+using namespace harness;
+using namespace program;
+
+namespace {
+
+constexpr char kCore[] = "time=30\r\nhollow=off\r\nstartup=0\r\n";
+
+// Local time `minutes` from now as config.txt writes it: "YYYY-MM-DD HH:MM"
+// (dateAndTime) or "HH:MM".
+std::string LocalText(int minutes, bool dateAndTime) {
+  SYSTEMTIME st = {};
+  GetLocalTime(&st);
+  FILETIME ft = {};
+  SystemTimeToFileTime(&st, &ft);
+  ULARGE_INTEGER t = {};
+  t.LowPart = ft.dwLowDateTime;
+  t.HighPart = ft.dwHighDateTime;
+  t.QuadPart += static_cast<long long>(minutes) * 60 * 10000000LL;
+  ft.dwLowDateTime = t.LowPart;
+  ft.dwHighDateTime = t.HighPart;
+  FileTimeToSystemTime(&ft, &st);
+  char text[32];
+  if (dateAndTime) {
+    std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute);
+  } else {
+    std::snprintf(text, sizeof text, "%02u:%02u", st.wHour, st.wMinute);
+  }
+  return text;
+}
+
+// "YYYY-MM-DD 07:00" of tomorrow.
+std::string TomorrowMorning() { return LocalText(24 * 60, true).substr(0, 11) + "07:00"; }
+
+class Polite : public ProgramTest {
+ protected:
+  void Tick() {
+    PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
+    SleepMs(300);
+    WaitIdle(main_);
+  }
+  // The popup is up and faded in, within timeoutMs.
+  bool PopupShows(DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+      if (Query(kQueryPopupVisible) == 1) return true;
+      SleepMs(200);
+    }
+    return false;
+  }
+  void DismissPopup() {
+    HWND popup = WaitForWindow(kPopupTitle, 5000);
+    ASSERT_NE(popup, nullptr);
+    PostMessageA(popup, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+    SleepMs(100);
+    WaitIdle(popup);
+    ASSERT_EQ(Query(kQueryPopupVisible), 0);
+  }
+  bool HollowRunsWithin(DWORD timeoutMs, int want) {
+    const DWORD start = GetTickCount();
+    while (CountProcesses("hollow.exe") != want && GetTickCount() - start < timeoutMs) SleepMs(100);
+    return CountProcesses("hollow.exe") == want;
+  }
+};
+
+TEST_F(Polite, MenuItemsWriteTheirSettingsAndMarksFollow) {
+  Install();
+  WriteConfig(kCore);
+  ASSERT_NE(Launch(), nullptr);
+  EXPECT_EQ(Config(), kCore);  // nothing added until the user changes something
+  EXPECT_EQ(Query(kQueryOptionMenus), 1);  // waits while full-screen; no quiet hours; Resume greyed
+
+  ChooseSubmenuItem(kMenuOptions, kOptionWaitFullScreen);
+  EXPECT_EQ(WaitConfig(std::string(kCore) + "fullscreen=show\r\n"), std::string(kCore) + "fullscreen=show\r\n");
+  EXPECT_EQ(Query(kQueryOptionMenus), 0);
+  ChooseSubmenuItem(kMenuOptions, kOptionWaitFullScreen);
+  EXPECT_EQ(WaitConfig(std::string(kCore) + "fullscreen=wait\r\n"), std::string(kCore) + "fullscreen=wait\r\n");
+  EXPECT_EQ(Query(kQueryOptionMenus), 1);
+
+  const std::string quiet = std::string(kCore) + "fullscreen=wait\r\nquiet=23:00-07:00\r\n";
+  ChooseSubmenuItem(kMenuOptions, kOptionQuietHours);
+  EXPECT_EQ(WaitConfig(quiet), quiet);
+  EXPECT_EQ(Query(kQueryOptionMenus), 1 | 2);
+  ChooseSubmenuItem(kMenuOptions, kOptionQuietHours);
+  EXPECT_EQ(WaitConfig(std::string(kCore) + "fullscreen=wait\r\n"), std::string(kCore) + "fullscreen=wait\r\n");
+  EXPECT_EQ(Query(kQueryOptionMenus), 1);
+
+  // Pauses: each choice writes its end; the minute may turn meanwhile.
+  const struct {
+    int index, minutes;
+  } pauses[] = {{kPause30, 30}, {kPause60, 60}, {kPause180, 180}};
+  for (const auto& p : pauses) {
+    const std::string before = std::string(kCore) + "fullscreen=wait\r\npause=" + LocalText(p.minutes, true) + "\r\n";
+    ChooseSubmenuItem(kMenuPause, p.index);
+    const std::string after = std::string(kCore) + "fullscreen=wait\r\npause=" + LocalText(p.minutes, true) + "\r\n";
+    const std::string bytes = WaitConfig(before, 3000);
+    EXPECT_TRUE(bytes == before || bytes == after) << p.minutes << " minutes: " << bytes;
+    EXPECT_EQ(Query(kQueryOptionMenus), 1 | 4);
+    EXPECT_EQ(Query(kQueryPacing), 2u);
+  }
+  const std::string tomorrow = std::string(kCore) + "fullscreen=wait\r\npause=" + TomorrowMorning() + "\r\n";
+  ChooseSubmenuItem(kMenuPause, kPauseTomorrow);
+  EXPECT_EQ(WaitConfig(tomorrow), tomorrow);
+
+  ChooseSubmenuItem(kMenuPause, kResume);
+  EXPECT_EQ(WaitConfig(std::string(kCore) + "fullscreen=wait\r\n"), std::string(kCore) + "fullscreen=wait\r\n");
+  EXPECT_EQ(Query(kQueryOptionMenus), 1);
+  EXPECT_EQ(Query(kQueryPacing), 0u);
+  // The four items of before are where they were: the last one still quits.
+  Process& p = started_.back();
+  ChooseMenuItem(kMenuQuit);
+  EXPECT_EQ(WaitExit(p, 20000), 0u);
+  EXPECT_EQ(Config(), std::string(kCore) + "fullscreen=wait\r\n");
+}
+
+TEST_F(Polite, APauseDropsRemindersAndRestsHollowUntilResumed) {
+  Install();
+  WriteConfig("time=1\r\nhollow=on\r\nstartup=0\r\npause=" + LocalText(120, true) + "\r\n");
+  ASSERT_NE(Launch(), nullptr);
+  SleepMs(1500);
+  EXPECT_EQ(CountProcesses("hollow.exe"), 0);
+  EXPECT_EQ(Query(kQuerySwitchOn), 1);  // the switch stays on
+  Tick();
+  Tick();
+  SleepMs(1000);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_TRUE(TopWindows(kPopupTitle).empty());
+  EXPECT_EQ(Query(kQueryPacing), 2u);  // nothing held either
+
+  ChooseSubmenuItem(kMenuPause, kResume);
+  EXPECT_TRUE(HollowRunsWithin(15000, 1));
+  Tick();
+  EXPECT_TRUE(PopupShows(10000));
+  EXPECT_NE(Config().find("hollow=on\r\n"), std::string::npos);
+  EXPECT_EQ(Config().find("pause="), std::string::npos);
+}
+
+TEST_F(Polite, QuietHoursSilenceRemindersAndHollowUntilTheyExcludeNow) {
+  Install();
+  // Hours from an hour ago to an hour ahead include now, whatever the time.
+  const std::string around = LocalText(-60, false) + "-" + LocalText(60, false);
+  WriteConfig("time=30\r\nhollow=on\r\nstartup=0\r\nquiet=" + around + "\r\n");
+  ASSERT_NE(Launch(), nullptr);
+  SleepMs(1500);
+  EXPECT_EQ(CountProcesses("hollow.exe"), 0);
+  EXPECT_EQ(Query(kQueryOptionMenus), 1 | 2);
+  Tick();
+  SleepMs(1000);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_TRUE(TopWindows(kPopupTitle).empty());
+
+  // Hours that exclude now, after a restart: both come back.
+  TearDown();
+  const std::string later = LocalText(120, false) + "-" + LocalText(180, false);
+  WriteConfig("time=30\r\nhollow=on\r\nstartup=0\r\nquiet=" + later + "\r\n");
+  started_.clear();
+  ASSERT_NE(Launch(), nullptr);
+  EXPECT_TRUE(HollowRunsWithin(15000, 1));
+  Tick();
+  EXPECT_TRUE(PopupShows(10000));
+}
+
+TEST_F(Polite, ARemindersWaitsForAFullScreenProgramToClose) {
+  Install();
+  WriteConfig(kCore);
+  ASSERT_NE(Launch(), nullptr);
+  const std::string helper = BinDir() + "..\\tests\\full_screen_window.exe";
+
+  Process screen = Start(helper);
+  HWND full = WaitForWindow("Full Screen Test", 10000);
+  ASSERT_NE(full, nullptr);
+  const DWORD front = GetTickCount();
+  while (GetForegroundWindow() != full && GetTickCount() - front < 5000) SleepMs(50);
+  ASSERT_EQ(GetForegroundWindow(), full);
+  Tick();
+  SleepMs(3000);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_EQ(Query(kQueryPacing), 1u);  // held
+  PostMessageA(full, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(screen, 10000), 0u);
+  Close(screen);
+  EXPECT_TRUE(PopupShows(15000));
+  EXPECT_EQ(Query(kQueryPacing), 0u);
+  DismissPopup();
+
+  // fullscreen=show: the same reminder comes at once.
+  ChooseSubmenuItem(kMenuOptions, kOptionWaitFullScreen);
+  EXPECT_EQ(WaitConfig(std::string(kCore) + "fullscreen=show\r\n"), std::string(kCore) + "fullscreen=show\r\n");
+  screen = Start(helper);
+  full = WaitForWindow("Full Screen Test", 10000);
+  ASSERT_NE(full, nullptr);
+  while (GetForegroundWindow() != full && GetTickCount() - front < 20000) SleepMs(50);
+  Tick();
+  EXPECT_TRUE(PopupShows(3000));
+  PostMessageA(full, WM_CLOSE, 0, 0);
+  WaitExit(screen, 10000);
+  Close(screen);
+}
+
+TEST_F(Polite, AReminderForAnEmptyRoomComesAtTheFirstInput) {
+  Install();
+  WriteConfig(kCore);
+  ASSERT_NE(Launch(), nullptr);
+  // The test hook shortens "away" from five minutes to three seconds.
+  DWORD_PTR ok = 0;
+  SendMessageTimeoutA(main_, kSetAwayThreshold, 3000, 0, SMTO_NORMAL, 5000, &ok);
+  ASSERT_EQ(ok, 1u);
+  SleepMs(4000);
+  Tick();
+  SleepMs(1500);
+  EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_EQ(Query(kQueryPacing), 1u);
+  // The user comes back: the mouse moves over the program's window (Wine
+  // hears of no input elsewhere on the screen).
+  RECT r = {};
+  GetWindowRect(main_, &r);
+  char command[160];
+  std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %ld %ld sleep 0.1 mousemove %ld %ld",
+                r.left + 20, r.top + 20, r.left + 30, r.top + 25);
+  RunUnix(command);
+  EXPECT_TRUE(PopupShows(5000));
+}
+
+}  // namespace
