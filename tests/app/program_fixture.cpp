@@ -136,18 +136,7 @@ void ProgramTest::Command(int id) {
   WaitIdle(main_);
 }
 
-void ProgramTest::ChooseMenuItem(int index) {
-  PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
-  HWND menu = WaitMenu(10000);
-  ASSERT_NE(menu, nullptr);
-  for (int i = 0; i <= index; ++i) {
-    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    SleepMs(50);
-  }
-  PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-  SleepMs(300);
-  WaitIdle(main_);
-}
+void ProgramTest::ChooseMenuItem(int index) { ChooseSubmenuItem(index, -1); }
 
 void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
   PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
@@ -157,12 +146,14 @@ void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     SleepMs(50);
   }
-  // Right opens the submenu with its first item selected.
-  PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
-  SleepMs(200);
-  for (int i = 0; i < subIndex; ++i) {
-    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-    SleepMs(50);
+  if (subIndex >= 0) {
+    // Right opens the submenu with its first item selected.
+    PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
+    SleepMs(200);
+    for (int i = 0; i < subIndex; ++i) {
+      PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+      SleepMs(50);
+    }
   }
   PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
   SleepMs(300);

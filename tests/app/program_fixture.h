@@ -48,7 +48,8 @@ class ProgramTest : public ::testing::Test {
   // Opens the tray menu with a right-button press on the icon and chooses
   // the item at `index` (0 = first) with the keyboard.
   void ChooseMenuItem(int index);
-  // The same for the item at `subIndex` of the submenu at `index`.
+  // The same for the item at `subIndex` of the submenu at `index` (-1: the
+  // item at `index` itself).
   void ChooseSubmenuItem(int index, int subIndex);
 
   // Either the main window comes up, or an error box does; after the box the
