@@ -41,12 +41,34 @@ bool ParseFullScreen(const std::string& value, OptionalSettings& into) {
   return true;
 }
 
+// A key of two words: the first sets `flag`, the second clears it.
+bool ParseChoice(const std::string& value, const char* yes, const char* no, bool& flag) {
+  if (value == yes) {
+    flag = true;
+  } else if (value == no) {
+    flag = false;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool ParseTiming(const std::string& value, OptionalSettings& into) {
+  return ParseChoice(value, kTimingRandom, kTimingFixed, into.randomTiming);
+}
+
+bool ParseChecks(const std::string& value, OptionalSettings& into) {
+  return ParseChoice(value, kChecksVary, kChecksHand, into.varyChecks);
+}
+
 }  // namespace
 
 const OptionalKey kOptionalKeys[] = {
     {kKeyPause, ParsePause},
     {kKeyQuiet, ParseQuiet},
     {kKeyFullScreen, ParseFullScreen},
+    {kKeyTiming, ParseTiming},
+    {kKeyChecks, ParseChecks},
 };
 const int kOptionalKeyCount = static_cast<int>(sizeof kOptionalKeys / sizeof kOptionalKeys[0]);
 

@@ -35,6 +35,12 @@ inline constexpr const char kKeyQuiet[] = "quiet";            // "HH:MM-HH:MM"
 inline constexpr const char kKeyFullScreen[] = "fullscreen";  // "wait" or "show"
 inline constexpr const char kFullScreenWait[] = "wait";
 inline constexpr const char kFullScreenShow[] = "show";
+inline constexpr const char kKeyTiming[] = "timing";  // "random" or "fixed"
+inline constexpr const char kTimingRandom[] = "random";
+inline constexpr const char kTimingFixed[] = "fixed";
+inline constexpr const char kKeyChecks[] = "checks";  // "vary" or "hand"
+inline constexpr const char kChecksVary[] = "vary";
+inline constexpr const char kChecksHand[] = "hand";
 
 // The optional settings as the program uses them. The initial values are
 // the behaviour when a key is absent.
@@ -44,6 +50,10 @@ struct OptionalSettings {
   bool hasQuiet = false;
   QuietHours quiet;
   bool waitWhileFullScreen = true;
+  // Gaps between reminders drawn at random around the interval.
+  bool randomTiming = false;
+  // Reality checks of several kinds instead of the hand picture only.
+  bool varyChecks = false;
 };
 
 // One optional key: its name and the parser that stores a good value in

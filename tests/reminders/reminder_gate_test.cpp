@@ -90,11 +90,23 @@ TEST(OptionalSettings, AbsentOrBadValuesMeanTheBehaviourOfBefore) {
   EXPECT_FALSE(none.hasPause);
   EXPECT_FALSE(none.hasQuiet);
   EXPECT_TRUE(none.waitWhileFullScreen);
+  EXPECT_FALSE(none.randomTiming);
+  EXPECT_FALSE(none.varyChecks);
 
-  const OptionalSettings bad = Read("pause=tomorrow\r\nquiet=23-7\r\nfullscreen=SHOW\r\n");
+  const OptionalSettings bad =
+      Read("pause=tomorrow\r\nquiet=23-7\r\nfullscreen=SHOW\r\ntiming=Random\r\nchecks=yes\r\n");
   EXPECT_FALSE(bad.hasPause);
   EXPECT_FALSE(bad.hasQuiet);
   EXPECT_TRUE(bad.waitWhileFullScreen);
+  EXPECT_FALSE(bad.randomTiming);
+  EXPECT_FALSE(bad.varyChecks);
+
+  const OptionalSettings fresh = Read("timing=random\r\nchecks=vary\r\n");
+  EXPECT_TRUE(fresh.randomTiming);
+  EXPECT_TRUE(fresh.varyChecks);
+  const OptionalSettings plain = Read("timing=fixed\r\nchecks=hand\r\n");
+  EXPECT_FALSE(plain.randomTiming);
+  EXPECT_FALSE(plain.varyChecks);
 
   // Keys match ignoring case, as every key of the file does; values do not.
   const OptionalSettings good = Read("time=30\r\nPAUSE=2026-12-08 23:30\r\nquiet=22:15-06:45\r\nfullscreen=show\r\n");

@@ -1,0 +1,56 @@
+// The text check: a short word and the time of day drawn into the free
+// area of its picture, to be read, looked away from and read again. The
+// word list, where the two lines go, and how drawn text is laid over the
+// picture's pixels. No windows.h: the Win32 half measures and draws.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "reminders/check_choice.h"
+
+inline constexpr int kShortestCheckWord = 4;
+inline constexpr int kLongestCheckWord = 7;
+
+// Plain, everyday English words of 4 to 7 lower-case letters.
+extern const char* const kCheckWords[];
+extern const int kCheckWordCount;
+
+const char* PickCheckWord(CheckRandom& random);
+
+struct CheckRect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+};
+
+// The space the text check's artwork leaves free for the word and the time,
+// in the pixels of the 100 % picture (337 x 222).
+inline constexpr CheckRect kTextCheckArea = {40, 72, 297, 152};
+
+// Where the word and the time go in the picture drawn for `scalePercent`,
+// and the em height of each line's font in pixels. Both boxes are centred
+// across the free area and stacked in its middle, and each is wide enough
+// for its longest text (kLongestCheckWord letters, "23:59") at the bound
+// kWidestGlyphEm per character.
+struct TextCheckLayout {
+  CheckRect word;
+  int wordEm = 0;
+  CheckRect time;
+  int timeEm = 0;
+};
+// No glyph of the bold sans fonts used is wider than this many ems.
+inline constexpr double kWidestGlyphEm = 1.1;
+TextCheckLayout LayOutTextCheck(int scalePercent);
+
+// "HH:MM", 24-hour.
+std::string CheckClockText(int hour, int minute);
+
+// Lays text of one colour (0xRRGGBB) over a straight-alpha 32-bit picture
+// (bytes B, G, R, A per pixel): `coverage` holds, per pixel, how much of it
+// the text covers (0..255), as GDI's anti-aliased drawing left it. Covered
+// pixels blend towards the colour and become at least as opaque as the
+// coverage; uncovered ones stay exactly as they were.
+void BlendTextCoverage(std::uint8_t* bgra, const std::uint8_t* coverage, std::size_t pixels, std::uint32_t rgb);
