@@ -162,7 +162,7 @@ void InitMainWindow(HWND window) {
   }
   g_reminderPeriodMs = ReminderPeriodMs(g_config.GetInt("time"));
   SetTimer(window, kTipsTimerId, kTipRotationSeconds * 1000, nullptr);
-  SetTimer(window, kReminderTimerId, g_reminderPeriodMs, nullptr);
+  StartReminderTimer(window, g_reminderPeriodMs);
   SetTimer(window, kStartupTimerId, kStartupRefreshMs, nullptr);
   g_mainWindow = window;
   FillIntervalBox(window);
@@ -330,6 +330,10 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, IsHollowSwitchOn() ? 1 : 0);
     case kQueryOptionMenus:
       return Answer(window, static_cast<LONG_PTR>(OptionMenuMarks()));
+    case kQueryReminderGap:
+      return Answer(window, static_cast<LONG_PTR>(ReminderGapMs()));
+    case kQueryCheckKind:
+      return Answer(window, g_realityCheck.created ? g_realityCheck.kind : 0);
     case kQueryPacing:
       return Answer(window, static_cast<LONG_PTR>(PacingState()));
     case kSetAwayThreshold:

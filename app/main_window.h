@@ -32,6 +32,11 @@ inline constexpr UINT kQueryPacing = WM_APP + 0x59;
 // unless set).
 inline constexpr UINT kSetAwayThreshold = WM_APP + 0x5A;
 
+// The gap the reminder timer runs now (ms), and the kind of reality check
+// the popup shows or last showed (CheckKind, 0 before the first).
+inline constexpr UINT kQueryReminderGap = WM_APP + 0x5B;
+inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
+
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Marks this start as hidden ("-m"): the window stays in the tray.

@@ -46,6 +46,16 @@ const OptionItem kOptionItems[] = {
          store.SetString(kKeyQuiet, FormatQuietHours(kMenuQuietHours));
        }
      }},
+    {IDM_RANDOM_TIMES, [](const OptionalSettings&) { return std::string("Random Times"); },
+     [](const OptionalSettings& s) { return s.randomTiming; },
+     [](ConfigStore& store, const OptionalSettings& s) {
+       store.SetString(kKeyTiming, s.randomTiming ? kTimingFixed : kTimingRandom);
+     }},
+    {IDM_VARY_CHECKS, [](const OptionalSettings&) { return std::string("Vary The Reality Check"); },
+     [](const OptionalSettings& s) { return s.varyChecks; },
+     [](ConfigStore& store, const OptionalSettings& s) {
+       store.SetString(kKeyChecks, s.varyChecks ? kChecksHand : kChecksVary);
+     }},
 };
 
 }  // namespace
@@ -100,6 +110,8 @@ unsigned OptionMenuMarks() {
   unsigned marks = 0;
   if (GetMenuState(g_optionsMenu, IDM_WAIT_FULLSCREEN, MF_BYCOMMAND) & MF_CHECKED) marks |= 1;
   if (GetMenuState(g_optionsMenu, IDM_QUIET_HOURS, MF_BYCOMMAND) & MF_CHECKED) marks |= 2;
+  if (GetMenuState(g_optionsMenu, IDM_RANDOM_TIMES, MF_BYCOMMAND) & MF_CHECKED) marks |= 8;
+  if (GetMenuState(g_optionsMenu, IDM_VARY_CHECKS, MF_BYCOMMAND) & MF_CHECKED) marks |= 16;
   if (!(GetMenuState(g_pauseMenu, IDM_RESUME, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED))) marks |= 4;
   return marks;
 }

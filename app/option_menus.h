@@ -17,5 +17,6 @@ void UpdateOptionMenus(const OptionalSettings& settings, LocalMinute now);
 bool ApplyOptionCommand(UINT id, ConfigStore& store, const OptionalSettings& settings, LocalMinute now);
 
 // For the test query: 1 "Wait While Full-Screen Or Presenting" checked,
-// 2 quiet hours checked, 4 "Resume Reminders" enabled.
+// 2 quiet hours checked, 4 "Resume Reminders" enabled, 8 "Random Times"
+// checked, 16 "Vary The Reality Check" checked.
 unsigned OptionMenuMarks();

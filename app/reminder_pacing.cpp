@@ -13,6 +13,30 @@
 namespace {
 
 OptionalSettings g_options;
+UINT g_periodMs = 0;
+UINT g_gapMs = 0;
+bool g_timerRandom = false;
+
+// Seeded from the clock, the performance counter and the process: every
+// start draws its own series (the runtime's rand() would repeat one).
+CheckRandom& Random() {
+  static CheckRandom random = [] {
+    LARGE_INTEGER counter = {};
+    QueryPerformanceCounter(&counter);
+    std::seed_seq seed{static_cast<unsigned>(GetTickCount()), static_cast<unsigned>(counter.LowPart),
+                       static_cast<unsigned>(counter.HighPart), static_cast<unsigned>(GetCurrentProcessId())};
+    return CheckRandom(seed);
+  }();
+  return random;
+}
+
+// Sets the reminder timer going with the next gap.
+void ArmReminderTimer(HWND mainWindow) {
+  if (g_periodMs == 0) return;
+  g_timerRandom = g_options.randomTiming;
+  g_gapMs = g_timerRandom ? DrawReminderGapMs(g_periodMs, Random()) : g_periodMs;
+  SetTimer(mainWindow, kReminderTimerId, g_gapMs, nullptr);
+}
 ReminderGate g_gate;
 bool g_silenced = false;
 bool g_silenceTimerOn = false;
@@ -58,12 +82,28 @@ void FollowSilence(HWND mainWindow) {
 
 void ApplyOptionalSettings(HWND mainWindow) {
   g_options = ReadOptionalSettings(g_config);
+  // Random timing turned on or off: the timer changes at once.
+  if (g_periodMs != 0 && g_options.randomTiming != g_timerRandom) ArmReminderTimer(mainWindow);
   FollowSilence(mainWindow);
 }
+
+void StartReminderTimer(HWND mainWindow, UINT periodMs) {
+  g_periodMs = periodMs;
+  ArmReminderTimer(mainWindow);
+}
+
+UINT ReminderGapMs() { return g_gapMs; }
+
+CheckRandom& ReminderRandom() { return Random(); }
+
+bool ChecksVary() { return g_options.varyChecks; }
 
 bool RemindersSilenced() { return g_silenced; }
 
 void OnReminderTick(HWND mainWindow) {
+  // Re-armed before acting: the first reality check does not return until
+  // the program ends.
+  if (g_timerRandom) ArmReminderTimer(mainWindow);
   Act(mainWindow, OnReminderDue(g_gate, g_options, GatherReminderFacts()));
 }
 

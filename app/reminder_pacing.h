@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "reminders/check_choice.h"
+
 // Timers of the main window: a held reminder looks every second whether it
 // may show; while a pause or quiet hours are set, a slower one notices their
 // start and end.
@@ -17,6 +19,16 @@ inline constexpr UINT kSilenceCheckMs = 15000;
 void ApplyOptionalSettings(HWND mainWindow);
 // Paused or inside quiet hours now.
 bool RemindersSilenced();
+// Starts the reminder timer (kReminderTimerId) for an interval of periodMs:
+// periodic at that interval, or with random timing a one-shot gap drawn
+// around it and drawn again at every tick.
+void StartReminderTimer(HWND mainWindow, UINT periodMs);
+// The gap the reminder timer runs now, in milliseconds.
+UINT ReminderGapMs();
+// The run's random generator, seeded once per start of the program.
+CheckRandom& ReminderRandom();
+// The reality checks vary in kind ("checks" is "vary").
+bool ChecksVary();
 // A tick of the reminder timer.
 void OnReminderTick(HWND mainWindow);
 // Timers kHeldReminderTimerId and kSilenceTimerId; false for any other.

@@ -3,9 +3,12 @@
 #include <mmsystem.h>
 
 #include "app/app_globals.h"
+#include "app/reminder_pacing.h"
 #include "app/shutdown.h"
 #include "app/wide_text.h"
 #include "png/png_loader.h"
+#include "reminders/text_check.h"
+#include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
@@ -21,17 +24,56 @@ void PlayReminderSound() {
 
 constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
-// The popup picture for the DPI of the monitor the popup is on; the one it
-// replaces is freed.
-void LoadPopupPicture(HWND window, int dpi) {
+int PictureOf(int kind) {
+  switch (static_cast<CheckKind>(kind)) {
+    case CheckKind::Nose:
+      return IDP_CHECK_NOSE;
+    case CheckKind::Palm:
+      return IDP_CHECK_PALM;
+    case CheckKind::Clock:
+      return IDP_CHECK_CLOCK;
+    case CheckKind::Text:
+      return IDP_CHECK_TEXT;
+    case CheckKind::Hand:
+      break;
+  }
+  return IDP_REALITY_CHECK;
+}
+
+// The kind of the next reality check: the hand picture unless the checks
+// vary, then any kind but the last one. The text check takes a fresh word
+// and the time of now.
+void ChooseCheck() {
+  if (!ChecksVary()) {
+    g_realityCheck.kind = static_cast<int>(CheckKind::Hand);
+    return;
+  }
+  const int previous = g_realityCheck.created ? g_realityCheck.kind : 0;
+  g_realityCheck.kind = static_cast<int>(ChooseNextCheck(previous, ReminderRandom()));
+  if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
+    lstrcpynA(g_realityCheck.word, PickCheckWord(ReminderRandom()), sizeof g_realityCheck.word);
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    lstrcpynA(g_realityCheck.clock, CheckClockText(now.wHour, now.wMinute).c_str(), sizeof g_realityCheck.clock);
+  }
+}
+
+// The picture of the current kind for the DPI of the monitor the popup is
+// on, with the text check's word and time drawn in; the one it replaces is
+// freed. Straight alpha, not yet premultiplied.
+bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
-  if (!LoadPngResourceAtDpi(window, IDP_REALITY_CHECK, dpi, &bitmap, size)) return;
+  if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
+  if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
+    DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
+  }
   if (g_realityCheck.bitmap) DeleteObject(g_realityCheck.bitmap);
   g_realityCheck.bitmap = bitmap;
   g_realityCheck.width = size[0];
   g_realityCheck.height = size[1];
   g_realityCheck.dpi = dpi;
+  return true;
 }
 
 // Moved to a monitor of another scale: that scale's picture, shown at once
@@ -39,7 +81,7 @@ void LoadPopupPicture(HWND window, int dpi) {
 // for the next fade-in when it is dismissed.
 void OnDpiChanged(HWND window, int dpi) {
   if (dpi <= 0 || dpi == g_realityCheck.dpi) return;
-  LoadPopupPicture(window, dpi);
+  if (!LoadPopupPicture(window, dpi)) return;
   SetWindowPos(window, nullptr, 0, 0, g_realityCheck.width, g_realityCheck.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   if (g_realityCheck.visible) {
@@ -67,12 +109,21 @@ void InitPopup(HWND window) {
 
 void ShowRealityCheck() {
   if (g_realityCheck.created == 0) {
+    ChooseCheck();
     g_realityCheck.created = 1;
     PlayReminderSound();
     DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, RealityCheckProc, 0);
     return;
   }
   if (g_realityCheck.visible) return;
+  const int shown = g_realityCheck.kind;
+  ChooseCheck();
+  // Another kind, or the text check's new word: its picture replaces the
+  // last one, premultiplied as a paint leaves it. Every kind has the same
+  // size, so the popup keeps its place.
+  if (g_realityCheck.kind != shown || g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
+    if (LoadPopupPicture(g_realityCheck.window, g_realityCheck.dpi)) PremultiplyAlpha(g_realityCheck.bitmap);
+  }
   PlayReminderSound();
   FadeLayeredBitmap(g_realityCheck.window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, true,
                     kRealityCheckFadeStepMs);

@@ -15,6 +15,9 @@ struct RealityCheckPopup {
   int width = 0;
   int height = 0;
   int dpi = 0;  // the DPI the bitmap was made for
+  int kind = 1;  // CheckKind of the picture shown (the hand, unless checks vary)
+  char word[16] = {};  // the text check's word and time, while it shows them
+  char clock[8] = {};
 };
 
 extern RealityCheckPopup g_realityCheck;

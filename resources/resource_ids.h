@@ -54,6 +54,11 @@
 #define IDP_WEB               866
 #define IDP_WEB_HOVER         865
 #define IDP_REALITY_CHECK     801
+/* The other kinds of reality check, each 337 x 222 like 801 */
+#define IDP_CHECK_NOSE        802   /* pinch your nose */
+#define IDP_CHECK_PALM        803   /* finger through the palm */
+#define IDP_CHECK_CLOCK       804   /* look at a clock twice */
+#define IDP_CHECK_TEXT        805   /* read the word and the time twice */
 #define IDP_VISIT             954
 #define IDP_VISIT_HOVER       955
 #define IDP_HELP              354
@@ -90,5 +95,7 @@
 #define IDM_RESUME            405
 #define IDM_WAIT_FULLSCREEN   411
 #define IDM_QUIET_HOURS       412
+#define IDM_RANDOM_TIMES      413
+#define IDM_VARY_CHECKS       414
 
 #endif

@@ -41,28 +41,6 @@ std::string TomorrowMorning() { return LocalText(24 * 60, true).substr(0, 11) + 
 
 class Polite : public ProgramTest {
  protected:
-  void Tick() {
-    PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
-    SleepMs(300);
-    WaitIdle(main_);
-  }
-  // The popup is up and faded in, within timeoutMs.
-  bool PopupShows(DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < timeoutMs) {
-      if (Query(kQueryPopupVisible) == 1) return true;
-      SleepMs(200);
-    }
-    return false;
-  }
-  void DismissPopup() {
-    HWND popup = WaitForWindow(kPopupTitle, 5000);
-    ASSERT_NE(popup, nullptr);
-    PostMessageA(popup, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
-    SleepMs(100);
-    WaitIdle(popup);
-    ASSERT_EQ(Query(kQueryPopupVisible), 0);
-  }
   bool HollowRunsWithin(DWORD timeoutMs, int want) {
     const DWORD start = GetTickCount();
     while (CountProcesses("hollow.exe") != want && GetTickCount() - start < timeoutMs) SleepMs(100);

@@ -136,6 +136,30 @@ void ProgramTest::Command(int id) {
   WaitIdle(main_);
 }
 
+void ProgramTest::Tick() {
+  PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
+  SleepMs(300);
+  WaitIdle(main_);
+}
+
+bool ProgramTest::PopupShows(DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < timeoutMs) {
+    if (Query(kQueryPopupVisible) == 1) return true;
+    SleepMs(200);
+  }
+  return false;
+}
+
+void ProgramTest::DismissPopup() {
+  HWND popup = WaitForWindow(kPopupTitle, 5000);
+  ASSERT_NE(popup, nullptr);
+  PostMessageA(popup, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
+  SleepMs(100);
+  WaitIdle(popup);
+  ASSERT_EQ(Query(kQueryPopupVisible), 0);
+}
+
 void ProgramTest::ChooseMenuItem(int index) { ChooseSubmenuItem(index, -1); }
 
 void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {

@@ -20,7 +20,7 @@ inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVe
 // Places of the tray menu's items, top to bottom, and of the submenus' items.
 enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuMaker, kMenuQuit };
 enum PauseMenuIndex { kPause30, kPause60, kPause180, kPauseTomorrow, kResume };  // the separator is skipped
-enum OptionsMenuIndex { kOptionWaitFullScreen, kOptionQuietHours };
+enum OptionsMenuIndex { kOptionWaitFullScreen, kOptionQuietHours, kOptionRandomTimes, kOptionVaryChecks };
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -51,6 +51,12 @@ class ProgramTest : public ::testing::Test {
   // The same for the item at `subIndex` of the submenu at `index` (-1: the
   // item at `index` itself).
   void ChooseSubmenuItem(int index, int subIndex);
+  // A tick of the reminder timer, posted as a real one arrives.
+  void Tick();
+  // The reality-check popup is up and faded in, within timeoutMs.
+  bool PopupShows(DWORD timeoutMs);
+  // Dismisses the popup with a right-button release and waits for its fade.
+  void DismissPopup();
 
   // Either the main window comes up, or an error box does; after the box the
   // program either ends with 0 or goes on. It never crashes and never hangs.
