@@ -58,7 +58,7 @@ bool DrawLine(HDC dc, std::uint8_t* mask, int width, int height,
   SelectObject(dc, old);
   DeleteObject(font);
   GdiFlush();
-  // The mask is top-down; the picture may run either way.
+  // The mask's rows and the picture's may run in opposite directions.
   std::vector<std::uint8_t> coverage(static_cast<std::size_t>(width));
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* m = mask + static_cast<std::size_t>(y) * width * 4;
@@ -78,6 +78,26 @@ bool DrawLine(HDC dc, std::uint8_t* mask, int width, int height,
   return true;
 }
 
+// Whether the first row in memory of the bitmap selected into `dc` is its
+// top row, found by setting the top-left pixel through GDI and seeing
+// where it lands (the header's sign is not reported the same way
+// everywhere). The pixel is restored.
+bool TopRowFirst(HDC dc, std::uint8_t* bits, int stride, int height) {
+  std::uint8_t* first = bits;
+  std::uint8_t* last = bits + static_cast<std::size_t>(height - 1) * stride;
+  std::uint8_t keepFirst[4], keepLast[4];
+  GdiFlush();
+  std::memcpy(keepFirst, first, 4);
+  std::memcpy(keepLast, last, 4);
+  first[0] = first[1] = first[2] = 0;
+  SetPixelV(dc, 0, 0, RGB(0x5A, 0xC3, 0x3C));
+  GdiFlush();
+  const bool topFirst = first[0] == 0x3C && first[1] == 0xC3 && first[2] == 0x5A;
+  std::memcpy(first, keepFirst, 4);
+  std::memcpy(last, keepLast, 4);
+  return topFirst;
+}
+
 }  // namespace
 
 bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
@@ -87,7 +107,6 @@ bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
   const int width = dib.dsBm.bmWidth;
   const int height = std::abs(dib.dsBm.bmHeight);
   if (width <= 0 || height <= 0) return false;
-  const bool bottomUp = dib.dsBmih.biHeight > 0;
 
   // A top-down mask the size of the picture: GDI draws the text into it,
   // never into the picture, whose alpha GDI would wipe.
@@ -107,12 +126,17 @@ bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
     DeleteDC(dc);
     return false;
   }
-  HGDIOBJ oldMask = SelectObject(dc, mask);
-  const int scale = (width * 100 + kDesignWidth / 2) / kDesignWidth;
-  const TextCheckLayout layout = LayOutTextCheck(scale);
   auto* pixels = static_cast<std::uint8_t*>(dib.dsBm.bmBits);
   const int stride = dib.dsBm.bmWidthBytes;
   auto* maskBits = static_cast<std::uint8_t*>(bits);
+  HGDIOBJ oldMask = SelectObject(dc, picture);
+  const bool pictureDown = TopRowFirst(dc, pixels, stride, height);
+  SelectObject(dc, mask);
+  const bool maskDown = TopRowFirst(dc, maskBits, width * 4, height);
+  // Rows of the mask are read in the picture's order.
+  const bool bottomUp = pictureDown != maskDown;
+  const int scale = (width * 100 + kDesignWidth / 2) / kDesignWidth;
+  const TextCheckLayout layout = LayOutTextCheck(scale);
   bool ok = DrawLine(dc, maskBits, width, height, layout.word, layout.wordEm, word, kWordColour, pixels,
                      stride, bottomUp);
   ok = DrawLine(dc, maskBits, width, height, layout.time, layout.timeEm, clock, kTimeColour, pixels, stride,

@@ -71,7 +71,9 @@ TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   for (std::size_t i = 0; i < kinds.size(); ++i) {
     EXPECT_GE(kinds[i], 1) << seen;
     EXPECT_LE(kinds[i], 5) << seen;
-    if (i > 0) EXPECT_NE(kinds[i], kinds[i - 1]) << seen;
+    if (i > 0) {
+      EXPECT_NE(kinds[i], kinds[i - 1]) << seen;
+    }
   }
   EXPECT_GE(std::set<int>(kinds.begin(), kinds.end()).size(), 4u) << seen;
 
