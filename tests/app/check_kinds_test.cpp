@@ -51,7 +51,74 @@ class CheckKinds : public ProgramTest {
     }
   }
   std::set<int> shot_;
+
+  // Reality checks from TEST until the text check shows (the kinds vary).
+  HWND ShowTextCheck() {
+    for (int i = 0; i < 40; ++i) {
+      Command(IDC_TEST_REALITY);
+      if (!PopupShows(10000)) return nullptr;
+      if (Query(kQueryCheckKind) == 5) return WaitForWindow(kPopupTitle, 5000);
+      DismissPopup();
+    }
+    return nullptr;
+  }
 };
+
+// A plain window of one colour under the popup's place, for the desktop
+// its soft edges and text are seen against.
+struct Backdrop {
+  explicit Backdrop(COLORREF colour, const RECT& r) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hbrBackground = CreateSolidBrush(colour);
+    const std::string name = "SmxBackdrop" + std::to_string(colour);
+    wc.lpszClassName = name.c_str();
+    RegisterClassA(&wc);
+    window = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, name.c_str(), "backdrop", WS_POPUP | WS_VISIBLE,
+                             r.left - 40, r.top - 40, r.right - r.left + 80, r.bottom - r.top + 80, nullptr, nullptr,
+                             wc.hInstance, nullptr);
+    Pump();
+  }
+  void Recolour(COLORREF colour) {
+    HBRUSH old = reinterpret_cast<HBRUSH>(
+        SetClassLongPtrA(window, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(CreateSolidBrush(colour))));
+    DeleteObject(old);
+    InvalidateRect(window, nullptr, TRUE);
+    Pump();
+  }
+  ~Backdrop() {
+    DestroyWindow(window);
+    Pump();
+  }
+  static void Pump() {
+    const DWORD start = GetTickCount();
+    MSG m;
+    while (GetTickCount() - start < 500) {
+      while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+      SleepMs(20);
+    }
+  }
+  HWND window = nullptr;
+};
+
+// The screen's pixels over the window, 3 bytes (R, G, B) each, row by row.
+std::string ScreenPixels(HWND window, const std::string& name) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const std::string png = UnixPath(BinDir()) + "/" + name + ".png";
+  const std::string rgb = UnixPath(BinDir()) + "/" + name + ".rgb";
+  char command[600];
+  std::snprintf(command, sizeof command,
+                "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s && /usr/bin/convert %s -depth 8 rgb:%s",
+                r.right - r.left, r.bottom - r.top, r.left, r.top, png.c_str(), png.c_str(), rgb.c_str());
+  RunUnix(command, 20000);
+  return ReadFile(WindowsPath(rgb));
+}
+
+const unsigned char* At(const std::string& px, int x, int y) {
+  return reinterpret_cast<const unsigned char*>(px.data()) + (static_cast<std::size_t>(y) * 337 + x) * 3;
+}
 
 TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   Install();
@@ -84,6 +151,55 @@ TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   Command(IDC_TEST_REALITY);
   ASSERT_TRUE(PopupShows(10000));
   EXPECT_EQ(Query(kQueryCheckKind), 1);
+}
+
+TEST_F(CheckKinds, TextCheckKeepsItsAlphaOverALightAndADarkDesktop) {
+  Install();
+  WriteConfig(std::string(kCore) + "checks=vary\r\n");
+  ASSERT_NE(Launch(), nullptr);
+  // The popup's place: centred in the work area. The backdrop is there
+  // before the popup's first show, so that the popup is above it.
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const LONG left = work.left + (work.right - work.left - 337) / 2;
+  const LONG top = work.top + (work.bottom - work.top - 222) / 2;
+  const RECT place = {left, top, left + 337, top + 222};
+  Backdrop backdrop(RGB(255, 255, 255), place);
+
+  std::string seen[2];
+  for (int i = 0; i < 2; ++i) {
+    if (i == 1) backdrop.Recolour(RGB(0, 0, 0));
+    HWND popup = ShowTextCheck();
+    ASSERT_NE(popup, nullptr);
+    SleepMs(300);
+    RECT r = {};
+    GetWindowRect(popup, &r);
+    ASSERT_EQ(r.left, place.left);
+    ASSERT_EQ(r.top, place.top);
+    seen[i] = ScreenPixels(popup, i == 0 ? "text-check-light" : "text-check-dark");
+    ASSERT_EQ(seen[i].size(), 337u * 222u * 3u);
+    DismissPopup();
+  }
+  const std::string& light = seen[0];
+  const std::string& dark = seen[1];
+  // The clear corner shows the desktop; the soft glow lies between.
+  EXPECT_GE(At(light, 1, 1)[0], 240);
+  EXPECT_LE(At(dark, 1, 1)[0], 15);
+  EXPECT_GT(At(light, 4, 111)[1], At(dark, 4, 111)[1] + 20);
+  // The word and the time are opaque: in their boxes no pixel shows the
+  // desktop through (pure white over the light one, pure black over the
+  // dark one, where the text colour is neither), and the text is there.
+  int bright = 0;
+  for (int y = 78; y < 146; ++y) {
+    for (int x = 72; x < 265; ++x) {
+      const unsigned char* l = At(light, x, y);
+      const unsigned char* d = At(dark, x, y);
+      ASSERT_FALSE(l[0] == 255 && l[1] == 255 && l[2] == 255) << x << "," << y;
+      ASSERT_FALSE(d[0] == 0 && d[1] == 0 && d[2] == 0) << x << "," << y;
+      if (d[0] > 200 && d[1] > 200) ++bright;
+    }
+  }
+  EXPECT_GT(bright, 300);
 }
 
 TEST_F(CheckKinds, RandomTimesDrawEveryGapBetweenHalfAndOneAndAHalfIntervals) {
