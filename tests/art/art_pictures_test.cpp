@@ -101,6 +101,10 @@ const Picture kSomnivex[] = {
     {"IDP_HELP", "IDP_HELP_HOVER", 40, 23, Kind::kSkinned, 255, 255},
     {"IDP_CLOSE", "IDP_CLOSE_HOVER", 62, 24, Kind::kSkinned, 255, 255},
     {"IDP_REALITY_CHECK", nullptr, 337, 222, Kind::kPopup, 255, 255},
+    {"IDP_CHECK_NOSE", nullptr, 337, 222, Kind::kPopup, 255, 255},
+    {"IDP_CHECK_PALM", nullptr, 337, 222, Kind::kPopup, 255, 255},
+    {"IDP_CHECK_CLOCK", nullptr, 337, 222, Kind::kPopup, 255, 255},
+    {"IDP_CHECK_TEXT", nullptr, 337, 222, Kind::kPopup, 255, 255},
 };
 // The word pictures are at most about 64 % and 56 % opaque, and still
 // clearly visible.
