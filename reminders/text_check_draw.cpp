@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "reminders/text_check.h"
+#include "skin/layered_window.h"
 
 namespace {
 
@@ -110,13 +111,7 @@ bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
 
   // A top-down mask the size of the picture: GDI draws the text into it,
   // never into the picture, whose alpha GDI would wipe.
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32BitmapInfo(width, height);
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) return false;
   void* bits = nullptr;

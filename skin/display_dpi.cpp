@@ -5,6 +5,7 @@
 #include "png/png_loader.h"
 #include "skin/dialog_template.h"
 #include "skin/display_scale.h"
+#include "skin/layered_window.h"
 #include "skin/picture_scale.h"
 #include "skin/window_math.h"
 
@@ -49,13 +50,7 @@ HBITMAP ResizedCopy(HWND window, HBITMAP picture, int width, int height) {
       !section.dsBm.bmBits || section.dsBmih.biHeight >= 0) {
     return nullptr;
   }
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32BitmapInfo(width, height);
   HDC dc = GetDC(window);
   void* bits = nullptr;
   HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);

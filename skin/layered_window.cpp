@@ -58,6 +58,17 @@ ScreenRect ToScreenRect(const RECT& r) { return ScreenRect{r.left, r.top, r.righ
 
 }  // namespace
 
+BITMAPINFO TopDown32BitmapInfo(int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 bool PremultiplyAlpha(HBITMAP bitmap) {
   BITMAP info = {};
   if (!bitmap || GetObjectA(bitmap, sizeof info, &info) != sizeof info) return false;

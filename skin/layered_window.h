@@ -9,6 +9,10 @@
 // ShowMainWindow to centre the window the first time it is shown.
 extern bool g_startedHidden;
 
+// The header of a 32-bit top-down picture (blue, green, red, alpha), the
+// form every picture of the program takes.
+BITMAPINFO TopDown32BitmapInfo(int width, int height);
+
 bool PremultiplyAlpha(HBITMAP bitmap);
 void PaintLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height);
 void FadeLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height, bool fadeIn, DWORD stepDelayMs);

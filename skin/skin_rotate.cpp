@@ -9,23 +9,9 @@
 #include <vector>
 
 #include "skin/skin_binding.h"
+#include "skin/layered_window.h"
 #include "skin/skin_geometry.h"
 #include "skin/skin_values.h"
-
-namespace {
-
-BITMAPINFO TopDown32(int width, int height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  return info;
-}
-
-}  // namespace
 
 HBITMAP RotateBitmap(HBITMAP bitmap, int degrees, COLORREF background) {
   if (degrees == 0) return bitmap;
@@ -41,14 +27,14 @@ HBITMAP RotateBitmap(HBITMAP bitmap, int degrees, COLORREF background) {
     return nullptr;
   }
   std::vector<unsigned> source(static_cast<size_t>(w) * h);
-  BITMAPINFO sourceInfo = TopDown32(w, h);
+  BITMAPINFO sourceInfo = TopDown32BitmapInfo(w, h);
   const bool read = GetDIBits(screen, bitmap, 0, h, source.data(), &sourceInfo, DIB_RGB_COLORS) == h;
 
   // Background, then the turned picture over it; bytes blue, green, red.
   const unsigned fill = GetBValue(background) | GetGValue(background) << 8 | GetRValue(background) << 16;
   std::vector<unsigned> target(static_cast<size_t>(frame.width) * frame.height, fill);
   if (read) TransformPixels(source.data(), w, h, frame, target.data());
-  BITMAPINFO targetInfo = TopDown32(frame.width, frame.height);
+  BITMAPINFO targetInfo = TopDown32BitmapInfo(frame.width, frame.height);
   SetDIBits(screen, turned, 0, frame.height, target.data(), &targetInfo, DIB_RGB_COLORS);
   ReleaseDC(nullptr, screen);
   return turned;
