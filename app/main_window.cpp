@@ -11,6 +11,8 @@
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
+#include "reminders/morning_question.h"
+#include "reminders/practice_journal.h"
 #include "reminders/reality_check.h"
 #include "reminders/reminder_period.h"
 #include "reminders/tips.h"
@@ -176,6 +178,7 @@ void InitMainWindow(HWND window) {
   }
   AddTooltip(window, kHideTooltip, IDC_HIDE, false);
   if (IsHiddenStart()) ShowWindow(window, SW_HIDE);
+  StartMorningQuestion(window, MorningQuestionWanted());
   g_initialised = true;
 }
 
@@ -256,6 +259,9 @@ void OnTimer(HWND window, UINT_PTR id) {
       }
       KillTimer(window, kStartupTimerId);
       break;
+    case kMorningTimerId:
+      OnMorningTimer(window);
+      break;
     default:
       OnPacingTimer(window, id);
       break;
@@ -314,6 +320,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return 0;
+    case WM_WTSSESSION_CHANGE:
+      OnSessionChange(window, wParam);
+      return 0;
     case kQueryReminderPeriod:
       return Answer(window, static_cast<LONG_PTR>(g_reminderPeriodMs));
     case kQueryCurrentTip:
@@ -338,6 +347,12 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, static_cast<LONG_PTR>(PacingState()));
     case kSetAwayThreshold:
       SetAwayThresholdMs(static_cast<unsigned>(wParam));
+      return Answer(window, 1);
+    case kSetMorningClock:
+      SetMorningClockForTest(window, static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return Answer(window, 1);
+    case kAppendPracticeLines:
+      for (WPARAM i = 0; i < wParam; ++i) RecordPractice(PracticeEvent::Shown);
       return Answer(window, 1);
   }
   return 0;

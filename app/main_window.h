@@ -37,6 +37,14 @@ inline constexpr UINT kSetAwayThreshold = WM_APP + 0x5A;
 inline constexpr UINT kQueryReminderGap = WM_APP + 0x5B;
 inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 
+// Test hooks of the practice record: wParam is the absence in milliseconds
+// after which the first input brings the morning question, lParam the span
+// of the day it may come in (MAKELPARAM(first minute, last minute)), and
+// today counts as not asked; the second appends wParam "shown" lines to
+// practice.csv as fast as it can.
+inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
+inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Marks this start as hidden ("-m"): the window stays in the tray.

@@ -56,6 +56,11 @@ const OptionItem kOptionItems[] = {
      [](ConfigStore& store, const OptionalSettings& s) {
        store.SetString(kKeyChecks, s.varyChecks ? kChecksHand : kChecksVary);
      }},
+    {IDM_MORNING_QUESTION, [](const OptionalSettings&) { return std::string("Morning Question"); },
+     [](const OptionalSettings& s) { return s.morningQuestion; },
+     [](ConfigStore& store, const OptionalSettings& s) {
+       store.SetString(kKeyMorning, s.morningQuestion ? kMorningOff : kMorningOn);
+     }},
 };
 
 }  // namespace
@@ -112,6 +117,7 @@ unsigned OptionMenuMarks() {
   if (GetMenuState(g_optionsMenu, IDM_QUIET_HOURS, MF_BYCOMMAND) & MF_CHECKED) marks |= 2;
   if (GetMenuState(g_optionsMenu, IDM_RANDOM_TIMES, MF_BYCOMMAND) & MF_CHECKED) marks |= 8;
   if (GetMenuState(g_optionsMenu, IDM_VARY_CHECKS, MF_BYCOMMAND) & MF_CHECKED) marks |= 16;
+  if (GetMenuState(g_optionsMenu, IDM_MORNING_QUESTION, MF_BYCOMMAND) & MF_CHECKED) marks |= 32;
   if (!(GetMenuState(g_pauseMenu, IDM_RESUME, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED))) marks |= 4;
   return marks;
 }

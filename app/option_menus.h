@@ -18,5 +18,6 @@ bool ApplyOptionCommand(UINT id, ConfigStore& store, const OptionalSettings& set
 
 // For the test query: 1 "Wait While Full-Screen Or Presenting" checked,
 // 2 quiet hours checked, 4 "Resume Reminders" enabled, 8 "Random Times"
-// checked, 16 "Vary The Reality Check" checked.
+// checked, 16 "Vary The Reality Check" checked, 32 "Morning Question"
+// checked.
 unsigned OptionMenuMarks();

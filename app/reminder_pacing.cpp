@@ -6,6 +6,7 @@
 #include "app/option_menus.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
+#include "reminders/morning_question.h"
 #include "reminders/reality_check.h"
 #include "reminders/reminder_facts.h"
 #include "settings/settings_file.h"
@@ -98,6 +99,8 @@ CheckRandom& ReminderRandom() { return Random(); }
 
 bool ChecksVary() { return g_options.varyChecks; }
 
+bool MorningQuestionWanted() { return g_options.morningQuestion; }
+
 bool RemindersSilenced() { return g_silenced; }
 
 void OnReminderTick(HWND mainWindow) {
@@ -123,6 +126,7 @@ bool OnOptionCommand(HWND mainWindow, UINT id) {
   if (!ApplyOptionCommand(id, g_config, g_options, LocalNow())) return false;
   SaveSettings();
   ApplyOptionalSettings(mainWindow);
+  SetMorningQuestionEnabled(mainWindow, g_options.morningQuestion);
   return true;
 }
 

@@ -27,6 +27,8 @@ void StartReminderTimer(HWND mainWindow, UINT periodMs);
 UINT ReminderGapMs();
 // The run's random generator, seeded once per start of the program.
 CheckRandom& ReminderRandom();
+// The morning question is on ("morning" is not "off").
+bool MorningQuestionWanted();
 // The reality checks vary in kind ("checks" is "vary").
 bool ChecksVary();
 // A tick of the reminder timer.

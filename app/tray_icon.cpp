@@ -6,6 +6,7 @@
 #include "app/maker_info.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
+#include "reminders/practice_window.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
@@ -40,6 +41,9 @@ void OpenTrayMenu(HWND mainWindow) {
     case IDM_SHOW:
       ShowMainWindow(mainWindow);
       break;
+    case IDM_MY_PRACTICE:
+      RunPracticeWindow();
+      break;
     case IDM_STARTUP:
       ToggleAutostart();
       SaveSettings();
@@ -70,6 +74,7 @@ void CreateTrayIcon(HWND mainWindow) {
   AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
   AppendOptionMenus(g_trayMenu);
+  AppendMenuA(g_trayMenu, MF_STRING, IDM_MY_PRACTICE, "My Practice...");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
 }

@@ -7,6 +7,7 @@
 #include "app/shutdown.h"
 #include "app/wide_text.h"
 #include "png/png_loader.h"
+#include "reminders/practice_journal.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
@@ -111,6 +112,7 @@ void ShowRealityCheck() {
   if (g_realityCheck.created == 0) {
     ChooseCheck();
     g_realityCheck.created = 1;
+    RecordPractice(PracticeEvent::Shown);
     PlayReminderSound();
     DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, RealityCheckProc, 0);
     return;
@@ -124,6 +126,7 @@ void ShowRealityCheck() {
   if (g_realityCheck.kind != shown || g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     if (LoadPopupPicture(g_realityCheck.window, g_realityCheck.dpi)) PremultiplyAlpha(g_realityCheck.bitmap);
   }
+  RecordPractice(PracticeEvent::Shown);
   PlayReminderSound();
   FadeLayeredBitmap(g_realityCheck.window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, true,
                     kRealityCheckFadeStepMs);
@@ -143,6 +146,11 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONUP:
+      // A double-click says the check was done, a right click that it was
+      // not; a click on the faded-out popup says nothing.
+      if (g_realityCheck.visible) {
+        RecordPractice(message == WM_LBUTTONDBLCLK ? PracticeEvent::Checked : PracticeEvent::Dismissed);
+      }
       FadeLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, false,
                         kRealityCheckFadeStepMs);
       g_realityCheck.visible = false;

@@ -6,6 +6,8 @@
 /* Dialog templates */
 #define IDD_MAIN              715   /* main window */
 #define IDD_POPUP             101   /* about box and reality-check popup */
+#define IDD_MORNING           716   /* the morning question */
+#define IDD_PRACTICE          717   /* "My Practice": the last four weeks */
 
 /* Plain bitmaps */
 #define IDB_MAIN_BACKGROUND   520   /* 428 x 372, 32 bpp */
@@ -33,6 +35,21 @@
 #define IDC_ABOUT_HELP        1001
 #define IDC_ABOUT_VISIT       1015
 
+/* Morning question (template 716): the places of its picture buttons.
+   Hidden placeholders: the popup is one layered picture, and these only
+   say where its buttons are drawn. */
+#define IDC_MORNING_LUCID     1101
+#define IDC_MORNING_DREAM     1102
+#define IDC_MORNING_NONE      1103
+#define IDC_MORNING_CLOSE     1104
+
+/* "My Practice" window (template 717): its x, and hidden placeholders for
+   what is drawn at run time */
+#define IDC_PRACTICE_CLOSE    1111
+#define IDC_PRACTICE_CHART    1112  /* the 28 columns */
+#define IDC_PRACTICE_STREAK   1113
+#define IDC_PRACTICE_LINK     1114  /* the line about checks and lucid nights */
+
 /* PNG pictures of somnivex (RCDATA) */
 #define IDP_TEST              529
 #define IDP_TEST_HOVER        532
@@ -59,6 +76,16 @@
 #define IDP_CHECK_PALM        803   /* finger through the palm */
 #define IDP_CHECK_CLOCK       804   /* look at a clock twice */
 #define IDP_CHECK_TEXT        805   /* read the word and the time twice */
+/* The morning question, 337 x 222 like 801: its buttons at rest, and the
+   same picture with every button lit (a lit button is copied from it) */
+#define IDP_MORNING           806
+#define IDP_MORNING_HOVER     807
+/* "My Practice" */
+#define IDP_PRACTICE_BACKGROUND 810 /* 460 x 320 */
+#define IDP_PRACTICE_CLOSE    811
+#define IDP_PRACTICE_CLOSE_HOVER 812
+#define IDP_MOON_LUCID        813   /* above a day followed by a lucid night */
+#define IDP_MOON_DREAM        814   /* dimmer: a dream */
 #define IDP_VISIT             954
 #define IDP_VISIT_HOVER       955
 #define IDP_HELP              354
@@ -97,5 +124,7 @@
 #define IDM_QUIET_HOURS       412
 #define IDM_RANDOM_TIMES      413
 #define IDM_VARY_CHECKS       414
+#define IDM_MORNING_QUESTION  415
+#define IDM_MY_PRACTICE       421
 
 #endif

@@ -61,6 +61,10 @@ bool ParseChecks(const std::string& value, OptionalSettings& into) {
   return ParseChoice(value, kChecksVary, kChecksHand, into.varyChecks);
 }
 
+bool ParseMorning(const std::string& value, OptionalSettings& into) {
+  return ParseChoice(value, kMorningOn, kMorningOff, into.morningQuestion);
+}
+
 }  // namespace
 
 const OptionalKey kOptionalKeys[] = {
@@ -69,6 +73,7 @@ const OptionalKey kOptionalKeys[] = {
     {kKeyFullScreen, ParseFullScreen},
     {kKeyTiming, ParseTiming},
     {kKeyChecks, ParseChecks},
+    {kKeyMorning, ParseMorning},
 };
 const int kOptionalKeyCount = static_cast<int>(sizeof kOptionalKeys / sizeof kOptionalKeys[0]);
 

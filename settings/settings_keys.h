@@ -41,6 +41,9 @@ inline constexpr const char kTimingFixed[] = "fixed";
 inline constexpr const char kKeyChecks[] = "checks";  // "vary" or "hand"
 inline constexpr const char kChecksVary[] = "vary";
 inline constexpr const char kChecksHand[] = "hand";
+inline constexpr const char kKeyMorning[] = "morning";  // "off" or "on"
+inline constexpr const char kMorningOff[] = "off";
+inline constexpr const char kMorningOn[] = "on";
 
 // The optional settings as the program uses them. The initial values are
 // the behaviour when a key is absent.
@@ -54,6 +57,8 @@ struct OptionalSettings {
   bool randomTiming = false;
   // Reality checks of several kinds instead of the hand picture only.
   bool varyChecks = false;
+  // The morning question about the night.
+  bool morningQuestion = true;
 };
 
 // One optional key: its name and the parser that stores a good value in

@@ -1,0 +1,337 @@
+#include "reminders/morning_question.h"
+
+#include <wtsapi32.h>
+
+#include "app/app_globals.h"
+#include "png/png_loader.h"
+#include "reminders/morning_clock.h"
+#include "reminders/practice_journal.h"
+#include "reminders/reminder_facts.h"
+#include "resources/resource_ids.h"
+#include "skin/display_dpi.h"
+#include "skin/layered_window.h"
+
+namespace {
+
+constexpr DWORD kFadeStepMs = 10;  // as the reality check
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+
+// The places of the popup, in the order of their controls.
+struct Place {
+  int id;
+  PracticeEvent answer;  // unused for the x
+};
+constexpr Place kPlaces[] = {
+    {IDC_MORNING_LUCID, PracticeEvent::Lucid},
+    {IDC_MORNING_DREAM, PracticeEvent::Dream},
+    {IDC_MORNING_NONE, PracticeEvent::None},
+    {IDC_MORNING_CLOSE, PracticeEvent::None},
+};
+
+struct MorningPopup {
+  HWND window = nullptr;
+  HBITMAP rest = nullptr;   // every button at rest, straight alpha
+  HBITMAP lit = nullptr;    // every button lit, straight alpha
+  HBITMAP shown = nullptr;  // what the window shows: rest with one button lit
+  int width = 0;
+  int height = 0;
+  int dpi = 0;
+  int hot = 0;      // the control under the mouse, 0 for none
+  int pressed = 0;  // the control the left button went down on
+  bool dragging = false;
+  POINT grab = {};  // the cursor's offset in the window while dragging
+};
+
+MorningPopup g_popup;
+MorningClock g_clock;
+bool g_enabled = false;
+DWORD g_lockedAt = 0;
+bool g_locked = false;
+
+std::uint32_t* Pixels(HBITMAP bitmap) {
+  DIBSECTION section = {};
+  if (!bitmap || GetObjectA(bitmap, sizeof section, &section) != sizeof section) return nullptr;
+  return static_cast<std::uint32_t*>(section.dsBm.bmBits);
+}
+
+RECT PlaceRect(int id) {
+  RECT r = {};
+  HWND control = GetDlgItem(g_popup.window, id);
+  if (!control) return r;
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, g_popup.window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+int PlaceAt(POINT client) {
+  for (const Place& place : kPlaces) {
+    const RECT r = PlaceRect(place.id);
+    if (PtInRect(&r, client)) return place.id;
+  }
+  return 0;
+}
+
+// The picture at rest with the hot button copied in from the lit one,
+// shown at full opacity.
+void Compose() {
+  std::uint32_t* shown = Pixels(g_popup.shown);
+  const std::uint32_t* rest = Pixels(g_popup.rest);
+  const std::uint32_t* lit = Pixels(g_popup.lit);
+  if (!shown || !rest || !lit) return;
+  const std::size_t count = static_cast<std::size_t>(g_popup.width) * g_popup.height;
+  CopyMemory(shown, rest, count * 4);
+  if (g_popup.hot) {
+    RECT r = PlaceRect(g_popup.hot);
+    const RECT all = {0, 0, g_popup.width, g_popup.height};
+    IntersectRect(&r, &r, &all);
+    for (LONG y = r.top; y < r.bottom; ++y) {
+      const std::size_t row = static_cast<std::size_t>(y) * g_popup.width;
+      CopyMemory(shown + row + r.left, lit + row + r.left, static_cast<std::size_t>(r.right - r.left) * 4);
+    }
+  }
+  GdiFlush();
+}
+
+void FreePictures() {
+  for (HBITMAP* bitmap : {&g_popup.rest, &g_popup.lit, &g_popup.shown}) {
+    if (*bitmap) DeleteObject(*bitmap);
+    *bitmap = nullptr;
+  }
+}
+
+// The pictures of the DPI's artwork set, and the places at that scale.
+bool LoadPictures(HWND window, int dpi) {
+  int size[2] = {0, 0}, litSize[2] = {0, 0};
+  HBITMAP rest = nullptr, lit = nullptr;
+  if (!LoadPngResourceAtDpi(window, IDP_MORNING, dpi, &rest, size) ||
+      !LoadPngResourceAtDpi(window, IDP_MORNING_HOVER, dpi, &lit, litSize) || size[0] != litSize[0] ||
+      size[1] != litSize[1]) {
+    if (rest) DeleteObject(rest);
+    if (lit) DeleteObject(lit);
+    return false;
+  }
+  const BITMAPINFO info = TopDown32BitmapInfo(size[0], size[1]);
+  void* bits = nullptr;
+  HBITMAP shown = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!shown) {
+    DeleteObject(rest);
+    DeleteObject(lit);
+    return false;
+  }
+  FreePictures();
+  g_popup.rest = rest;
+  g_popup.lit = lit;
+  g_popup.shown = shown;
+  g_popup.width = size[0];
+  g_popup.height = size[1];
+  g_popup.dpi = dpi;
+  PlaceDialogControls(window, IDD_MORNING, dpi);
+  return true;
+}
+
+void Show() {
+  Compose();
+  PaintLayeredBitmap(g_popup.window, g_popup.shown, g_popup.width, g_popup.height);
+}
+
+void SetHot(int id) {
+  if (id == g_popup.hot) return;
+  g_popup.hot = id;
+  Show();
+}
+
+void Close(PracticeEvent answer, bool answered) {
+  if (!g_popup.window) return;
+  HWND window = g_popup.window;
+  if (answered) RecordPractice(answer);
+  if (GetCapture() == window) ReleaseCapture();
+  FadeLayeredBitmap(window, g_popup.shown, g_popup.width, g_popup.height, false, kFadeStepMs);
+  DestroyWindow(window);
+}
+
+void OnButtonUp(POINT client) {
+  const int pressed = g_popup.pressed;
+  g_popup.pressed = 0;
+  if (g_popup.dragging) {
+    g_popup.dragging = false;
+    ReleaseCapture();
+    return;
+  }
+  if (!pressed || PlaceAt(client) != pressed) return;
+  for (const Place& place : kPlaces) {
+    if (place.id == pressed) Close(place.answer, pressed != IDC_MORNING_CLOSE);
+  }
+}
+
+void OnMouseMove(HWND window, POINT client) {
+  if (g_popup.dragging) {
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    SetWindowPos(window, nullptr, cursor.x - g_popup.grab.x, cursor.y - g_popup.grab.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return;
+  }
+  TRACKMOUSEEVENT track = {sizeof track, TME_LEAVE, window, 0};
+  TrackMouseEvent(&track);
+  SetHot(PlaceAt(client));
+}
+
+void OnButtonDown(HWND window, POINT client) {
+  g_popup.pressed = PlaceAt(client);
+  if (g_popup.pressed) return;
+  // The background drags the popup, by hand: the system's caption drag
+  // would activate it and take the focus from what the user is typing.
+  g_popup.dragging = true;
+  g_popup.grab = client;
+  SetCapture(window);
+}
+
+void OnDpiChanged(HWND window, int dpi) {
+  if (dpi <= 0 || dpi == g_popup.dpi || !LoadPictures(window, dpi)) return;
+  SetWindowPos(window, nullptr, 0, 0, g_popup.width, g_popup.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Show();
+}
+
+void InitPopup(HWND window) {
+  g_popup.window = window;
+  g_popup.hot = g_popup.pressed = 0;
+  g_popup.dragging = false;
+  SetWindowTextA(window, kMorningTitle);
+  if (!LoadPictures(window, WindowDpi(window))) {
+    DestroyWindow(window);
+    return;
+  }
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, g_popup.width, g_popup.height, SWP_NOACTIVATE);
+  CenterWindowOnItsMonitor(window);
+  Show();
+  // Shown without activation, and faded in from nothing.
+  FadeLayeredBitmap(window, g_popup.shown, g_popup.width, g_popup.height, false, 0);
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  FadeLayeredBitmap(window, g_popup.shown, g_popup.width, g_popup.height, true, kFadeStepMs);
+}
+
+POINT ClientPoint(LPARAM lParam) {
+  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+}
+
+INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG:
+      InitPopup(window);
+      return FALSE;  // no control takes the focus
+    case WM_MOUSEACTIVATE:
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, MA_NOACTIVATE);
+      return TRUE;
+    case WM_MOUSEMOVE:
+      OnMouseMove(window, ClientPoint(lParam));
+      return TRUE;
+    case WM_MOUSELEAVE:
+      SetHot(0);
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      OnButtonDown(window, ClientPoint(lParam));
+      return TRUE;
+    case WM_LBUTTONUP:
+      OnButtonUp(ClientPoint(lParam));
+      return TRUE;
+    case WM_CAPTURECHANGED:
+      g_popup.dragging = false;
+      return TRUE;
+    case kDpiChangedMessage:
+      OnDpiChanged(window, HIWORD(wParam));
+      return TRUE;
+    case WM_CLOSE:
+      Close(PracticeEvent::None, false);
+      return TRUE;
+    case WM_DESTROY:
+      FreePictures();
+      g_popup.window = nullptr;
+      return TRUE;
+  }
+  return FALSE;
+}
+
+void ShowMorningQuestion() {
+  if (g_popup.window) return;
+  CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_MORNING), nullptr, MorningProc, 0);
+}
+
+MorningFacts GatherMorningFacts() {
+  MorningFacts facts;
+  const ReminderFacts reminder = GatherReminderFacts();
+  facts.now = reminder.now;
+  facts.doNotDisturb = reminder.doNotDisturb;
+  facts.tick = GetTickCount();
+  LASTINPUTINFO input = {sizeof input, 0};
+  facts.lastInputTick = GetLastInputInfo(&input) ? input.dwTime : facts.tick;
+  return facts;
+}
+
+void ArmTimer(HWND mainWindow, const MorningFacts& facts) {
+  SetTimer(mainWindow, kMorningTimerId, NextMorningPollMs(g_clock, facts), nullptr);
+}
+
+// The day of the latest morning answer in the record, -1 for none.
+std::int64_t LatestAnsweredDay() {
+  std::int64_t day = -1;
+  for (const PracticeEntry& entry : ReadPracticeFile(PracticeFilePath())) {
+    const bool answer = entry.event == PracticeEvent::Lucid || entry.event == PracticeEvent::Dream ||
+                        entry.event == PracticeEvent::None;
+    if (answer && DayOf(entry.minute) > day) day = DayOf(entry.minute);
+  }
+  return day;
+}
+
+void Poll(HWND mainWindow) {
+  const MorningFacts facts = GatherMorningFacts();
+  if (OnMorningPoll(g_clock, facts)) ShowMorningQuestion();
+  ArmTimer(mainWindow, facts);
+}
+
+}  // namespace
+
+void StartMorningQuestion(HWND mainWindow, bool enabled) {
+  g_enabled = enabled;
+  // Locking and unlocking the session count as leaving and coming back.
+  WTSRegisterSessionNotification(mainWindow, NOTIFY_FOR_THIS_SESSION);
+  if (!enabled) return;
+  const MorningFacts facts = GatherMorningFacts();
+  if (OnMorningStart(g_clock, facts, LatestAnsweredDay())) ShowMorningQuestion();
+  ArmTimer(mainWindow, facts);
+}
+
+void SetMorningQuestionEnabled(HWND mainWindow, bool enabled) {
+  if (enabled == g_enabled) return;
+  g_enabled = enabled;
+  if (!enabled) {
+    KillTimer(mainWindow, kMorningTimerId);
+    return;
+  }
+  // Turned on: the next absence counts; today's question is not asked now.
+  g_clock.knowsInput = false;
+  g_clock.returned = false;
+  Poll(mainWindow);
+}
+
+void OnMorningTimer(HWND mainWindow) {
+  if (g_enabled) Poll(mainWindow);
+}
+
+void OnSessionChange(HWND mainWindow, WPARAM change) {
+  if (change == WTS_SESSION_LOCK) {
+    g_locked = true;
+    g_lockedAt = GetTickCount();
+  } else if (change == WTS_SESSION_UNLOCK && g_locked) {
+    g_locked = false;
+    OnSessionUnlocked(g_clock, GetTickCount() - g_lockedAt);
+    if (g_enabled) Poll(mainWindow);
+  }
+}
+
+void SetMorningClockForTest(HWND mainWindow, unsigned awayMs, int firstMinute, int lastMinute) {
+  g_clock.awayAfterMs = awayMs;
+  g_clock.firstMinute = firstMinute;
+  g_clock.lastMinute = lastMinute;
+  g_clock.askedDay = -1;
+  if (g_enabled) Poll(mainWindow);
+}

@@ -1,0 +1,23 @@
+// The morning question: a small layered popup in the style of the reality
+// check that asks how the night went, shown without taking the keyboard
+// focus, and the clock that decides when to ask (timer kMorningTimerId of
+// the main window, and the session's lock and unlock).
+#pragma once
+
+#include <windows.h>
+
+inline constexpr const char kMorningTitle[] = "SMX - Good Morning";
+inline constexpr UINT_PTR kMorningTimerId = 152;
+
+// Start-up: reads the record once for today's answer, asks at once when
+// the program starts in the morning, and sets the polls going. Nothing
+// when the question is turned off.
+void StartMorningQuestion(HWND mainWindow, bool enabled);
+// "Morning Question" turned on or off.
+void SetMorningQuestionEnabled(HWND mainWindow, bool enabled);
+void OnMorningTimer(HWND mainWindow);
+// WM_WTSSESSION_CHANGE.
+void OnSessionChange(HWND mainWindow, WPARAM change);
+// Test hook: the absence that counts and the span of the day (minutes), and
+// today counts as not asked yet.
+void SetMorningClockForTest(HWND mainWindow, unsigned awayMs, int firstMinute, int lastMinute);

@@ -1,0 +1,255 @@
+#include "reminders/practice_window.h"
+
+#include <cstdio>
+#include <string>
+
+#include "app/app_globals.h"
+#include "png/png_loader.h"
+#include "reminders/practice_journal.h"
+#include "reminders/practice_summary.h"
+#include "reminders/reminder_facts.h"
+#include "resources/resource_ids.h"
+#include "skin/display_dpi.h"
+#include "skin/display_scale.h"
+#include "skin/layered_window.h"
+#include "skin/skin_manager.h"
+
+namespace {
+
+constexpr DWORD kFadeInStepMs = 15;  // as the about box
+constexpr DWORD kFadeOutStepMs = 10;
+constexpr int kOpacity = 250;
+constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
+
+// The artwork's colours: the legend shows the same ones.
+constexpr COLORREF kCheckedColour = RGB(0x8f, 0x9b, 0xff);
+constexpr COLORREF kDismissedColour = RGB(0x47, 0x4d, 0x96);
+constexpr COLORREF kTodayColour = RGB(0x20, 0x27, 0x62);
+constexpr COLORREF kBaselineColour = RGB(0x3a, 0x41, 0x90);
+constexpr COLORREF kTextColour = RGB(0xe9, 0xeb, 0xff);
+constexpr COLORREF kMutedColour = RGB(0x9e, 0xa6, 0xdc);
+constexpr COLORREF kWarmColour = RGB(0xff, 0xe9, 0xa8);
+constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+
+HWND g_window = nullptr;
+SkinManager g_skin;
+SkinButton g_closeButton;
+HBITMAP g_picture = nullptr;  // the background with the weeks drawn in
+PracticeSummary g_summary;
+int g_dpi = 0;
+bool g_closing = false;
+
+RECT ControlRect(HWND window, int id) {
+  RECT r = {};
+  GetWindowRect(GetDlgItem(window, id), &r);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+void Fill(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
+  if (right <= left || bottom <= top) return;
+  const RECT r = {left, top, right, bottom};
+  HBRUSH brush = CreateSolidBrush(colour);
+  FillRect(dc, &r, brush);
+  DeleteObject(brush);
+}
+
+void Text(HDC dc, const std::string& text, RECT r, UINT format, COLORREF colour, HFONT font) {
+  HGDIOBJ old = SelectObject(dc, font);
+  SetTextColor(dc, colour);
+  DrawTextA(dc, text.c_str(), -1, &r, format | DT_NOPREFIX);
+  SelectObject(dc, old);
+}
+
+// A moon picture of the DPI's set drawn with its alpha, centred on x.
+void DrawMoon(HDC dc, int pictureId, int centreX, int top, int dpi) {
+  HBITMAP moon = nullptr;
+  int size[2] = {0, 0};
+  if (!LoadPngResourceAtDpi(g_window, pictureId, dpi, &moon, size)) return;
+  PremultiplyAlpha(moon);
+  HDC source = CreateCompatibleDC(dc);
+  HGDIOBJ old = SelectObject(source, moon);
+  const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+  AlphaBlend(dc, centreX - size[0] / 2, top, size[0], size[1], source, 0, 0, size[0], size[1], blend);
+  SelectObject(source, old);
+  DeleteDC(source);
+  DeleteObject(moon);
+}
+
+std::string DayLabel(std::int64_t day) {
+  const CivilTime t = ToCivil(static_cast<LocalMinute>(day) * kMinutesPerDay);
+  return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12];
+}
+
+// The 28 columns: checks done as a bar from the baseline, dismissals as a
+// paler stack on it, the count above, a moon for the night that followed,
+// today's column lit, and a date under every seventh day.
+void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
+  const RECT area = ControlRect(window, IDC_PRACTICE_CHART);
+  const int moonRow = ScalePixels(16, dpi);
+  const int labelRow = ScalePixels(14, dpi);
+  const int countRow = ScalePixels(11, dpi);
+  const int top = area.top + moonRow + countRow;
+  const int baseline = area.bottom - labelRow;
+  const int width = area.right - area.left;
+  int most = 4;
+  for (const PracticeDay& d : g_summary.days) most = d.checked + d.dismissed > most ? d.checked + d.dismissed : most;
+  const double unit = static_cast<double>(baseline - top) / most;
+  for (int i = 0; i < kPracticeDays; ++i) {
+    const PracticeDay& d = g_summary.days[i];
+    const int left = area.left + width * i / kPracticeDays;
+    const int right = area.left + width * (i + 1) / kPracticeDays;
+    const int centre = (left + right) / 2;
+    const int half = (right - left) * 3 / 10;
+    if (i == kPracticeDays - 1) Fill(dc, left + 1, area.top, right - 1, baseline, kTodayColour);
+    const int checkedTop = baseline - static_cast<int>(d.checked * unit + 0.5);
+    const int stackTop = baseline - static_cast<int>((d.checked + d.dismissed) * unit + 0.5);
+    Fill(dc, centre - half, checkedTop, centre + half, baseline, kCheckedColour);
+    Fill(dc, centre - half, stackTop, centre + half, checkedTop, kDismissedColour);
+    if (d.checked > 0) {
+      const RECT count = {left - 4, stackTop - countRow, right + 4, stackTop};
+      Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kMutedColour, small);
+    }
+    if (d.night == NightAnswer::Lucid || d.night == NightAnswer::Dream) {
+      DrawMoon(dc, d.night == NightAnswer::Lucid ? IDP_MOON_LUCID : IDP_MOON_DREAM, centre, area.top, dpi);
+    }
+    const RECT label = {left, baseline + ScalePixels(2, dpi), area.right, area.bottom};
+    if (i == kPracticeDays - 1) {
+      const RECT today = {area.left, label.top, area.right, area.bottom};
+      Text(dc, "today", today, DT_RIGHT | DT_TOP | DT_SINGLELINE, kWarmColour, small);
+    } else if (i % 7 == 0) {
+      Text(dc, DayLabel(d.day), label, DT_LEFT | DT_TOP | DT_SINGLELINE, kMutedColour, small);
+    }
+  }
+  Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), kBaselineColour);
+}
+
+void DrawStreak(HDC dc, HWND window, int dpi, HFONT big, HFONT small) {
+  RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
+  const int pad = ScalePixels(10, dpi);
+  const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(40, dpi), r.bottom};
+  Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWarmColour, big);
+  const int middle = (r.top + r.bottom) / 2;
+  const RECT first = {number.right + ScalePixels(4, dpi), r.top, r.right, middle};
+  const RECT second = {first.left, middle, r.right, r.bottom};
+  Text(dc, g_summary.streak == 1 ? "day in a row" : "days in a row", first, DT_LEFT | DT_BOTTOM | DT_SINGLELINE,
+       kTextColour, small);
+  Text(dc, "with a check done", second, DT_LEFT | DT_TOP | DT_SINGLELINE, kMutedColour, small);
+}
+
+// The background of the DPI's set with the record drawn onto it.
+HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
+  HBITMAP picture = nullptr;
+  int pictureSize[2] = {0, 0};
+  if (!LoadPngResourceAtDpi(window, IDP_PRACTICE_BACKGROUND, dpi, &picture, pictureSize)) return nullptr;
+  size->cx = pictureSize[0];
+  size->cy = pictureSize[1];
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, picture);
+  SetBkMode(dc, TRANSPARENT);
+  HFONT small = CreatePointFontAtDpi("Arial", 7, FW_NORMAL, 0, dpi);
+  HFONT text = CreatePointFontAtDpi("Arial", 9, FW_NORMAL, 0, dpi);
+  HFONT big = CreatePointFontAtDpi("Arial", 20, FW_BOLD, 0, dpi);
+  DrawColumns(dc, window, dpi, small);
+  DrawStreak(dc, window, dpi, big, text);
+  Text(dc, PracticeLinkLine(g_summary.link), ControlRect(window, IDC_PRACTICE_LINK),
+       DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, kTextColour, text);
+  for (HFONT font : {small, text, big}) DeleteObject(font);
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  GdiFlush();
+  return picture;
+}
+
+void LayOut(HWND window, int dpi) {
+  g_dpi = dpi;
+  PlaceDialogControls(window, IDD_PRACTICE, dpi);
+  SIZE size = {0, 0};
+  HBITMAP picture = DrawPicture(window, dpi, &size);
+  if (picture) {
+    if (g_picture) DeleteObject(g_picture);
+    g_picture = picture;
+    SetWindowPos(window, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  const SkinTheme theme = {};
+  Init(&g_skin, window, &theme);
+  g_skin.dpi = dpi;
+  AttachButton(&g_skin, &g_closeButton, IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE_HOVER, 0);
+  ResetButtons(&g_skin);
+}
+
+void Paint(HWND window, HDC target) {
+  if (!g_picture) return;
+  BITMAP info = {};
+  GetObjectA(g_picture, sizeof info, &info);
+  HDC source = CreateCompatibleDC(target);
+  HGDIOBJ old = SelectObject(source, g_picture);
+  BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+  SelectObject(source, old);
+  DeleteDC(source);
+  (void)window;
+}
+
+void InitWindow(HWND window) {
+  g_window = window;
+  g_closing = false;
+  SetWindowTextA(window, kPracticeTitle);
+  g_summary = SummarisePractice(ReadPracticeFile(PracticeFilePath()), DayOf(LocalNow()));
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  SetForegroundWindow(window);
+  LayOut(window, WindowDpi(window));
+  CenterWindowOnItsMonitor(window);
+  FadeInWindow(window, kFadeInStepMs, kOpacity);
+}
+
+void CloseWindow(HWND window) {
+  if (g_closing) return;
+  g_closing = true;
+  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  ReleaseSkin(&g_skin);
+  EndDialog(window, 0);
+}
+
+INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      InitWindow(window);
+      return FALSE;
+    case WM_ERASEBKGND:
+      Paint(window, reinterpret_cast<HDC>(wParam));
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
+      return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDC_PRACTICE_CLOSE || LOWORD(wParam) == IDCANCEL) CloseWindow(window);  // x or Escape
+      return TRUE;
+    case WM_CLOSE:
+      CloseWindow(window);
+      return TRUE;
+    case WM_MOUSEMOVE:
+      if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);
+      ResetButtons(&g_skin);
+      return TRUE;
+    case kDpiChangedMessage:
+      if (HIWORD(wParam) > 0 && HIWORD(wParam) != g_dpi) {
+        ReleaseSkin(&g_skin);
+        LayOut(window, HIWORD(wParam));
+        InvalidateRect(window, nullptr, TRUE);
+      }
+      return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace
+
+void RunPracticeWindow() {
+  if (g_window) {
+    SetForegroundWindow(g_window);
+    return;
+  }
+  DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_PRACTICE), nullptr, PracticeProc, 0);
+  g_window = nullptr;
+  if (g_picture) DeleteObject(g_picture);
+  g_picture = nullptr;
+}
