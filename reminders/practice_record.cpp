@@ -13,10 +13,12 @@ struct EventWord {
   PracticeEvent event;
 };
 
+// No word is the start of another, so a line cut within its word never
+// reads as a different event.
 const EventWord kEventWords[] = {
-    {"shown", 5, PracticeEvent::Shown},   {"checked", 7, PracticeEvent::Checked},
+    {"shown", 5, PracticeEvent::Shown},         {"checked", 7, PracticeEvent::Checked},
     {"dismissed", 9, PracticeEvent::Dismissed}, {"lucid", 5, PracticeEvent::Lucid},
-    {"dream", 5, PracticeEvent::Dream},   {"none", 4, PracticeEvent::None},
+    {"dream", 5, PracticeEvent::Dream},         {"none", 4, PracticeEvent::None},
 };
 
 // "YYYY-MM-DD HH:MM:SS," is the fixed part of every line.
