@@ -128,7 +128,7 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
 void DrawStreak(HDC dc, HWND window, int dpi, HFONT big, HFONT small) {
   RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
   const int pad = ScalePixels(10, dpi);
-  const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(40, dpi), r.bottom};
+  const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(36, dpi), r.bottom};
   Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWarmColour, big);
   const int middle = (r.top + r.bottom) / 2;
   const RECT first = {number.right + ScalePixels(4, dpi), r.top, r.right, middle};
@@ -203,7 +203,7 @@ void InitWindow(HWND window) {
   FadeInWindow(window, kFadeInStepMs, kOpacity);
 }
 
-void CloseWindow(HWND window) {
+void ClosePractice(HWND window) {
   if (g_closing) return;
   g_closing = true;
   FadeOutWindow(window, kFadeOutStepMs, kOpacity);
@@ -221,10 +221,10 @@ INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM) 
       SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
       return TRUE;
     case WM_COMMAND:
-      if (LOWORD(wParam) == IDC_PRACTICE_CLOSE || LOWORD(wParam) == IDCANCEL) CloseWindow(window);  // x or Escape
+      if (LOWORD(wParam) == IDC_PRACTICE_CLOSE || LOWORD(wParam) == IDCANCEL) ClosePractice(window);  // x or Escape
       return TRUE;
     case WM_CLOSE:
-      CloseWindow(window);
+      ClosePractice(window);
       return TRUE;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);

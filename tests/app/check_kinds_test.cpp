@@ -36,19 +36,7 @@ class CheckKinds : public ProgramTest {
   // test programs for a look at the drawn word and time, and with
   // SMX_UPDATE_SCREENSHOTS as the README's pictures.
   void Capture(int kind) {
-    HWND popup = WaitForWindow(kPopupTitle, 5000);
-    RECT r = {};
-    GetWindowRect(popup, &r);
-    const std::string name = "reality-check-kind-" + std::to_string(kind) + ".png";
-    const std::string shot = UnixPath(BinDir()) + "/" + name;
-    char command[512];
-    std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
-                  r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
-    RunUnix(command, 20000);
-    const char* refs = std::getenv("SMX_REFERENCE_DIR");
-    if (std::getenv("SMX_UPDATE_SCREENSHOTS") && refs) {
-      CopyFileA(WindowsPath(shot).c_str(), WindowsPath(std::string(refs) + "/" + name).c_str(), FALSE);
-    }
+    CaptureForReadme(WaitForWindow(kPopupTitle, 5000), "reality-check-kind-" + std::to_string(kind) + ".png");
   }
   std::set<int> shot_;
 

@@ -4,6 +4,7 @@
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 using namespace harness;
 
@@ -158,6 +159,21 @@ void ProgramTest::DismissPopup() {
   SleepMs(100);
   WaitIdle(popup);
   ASSERT_EQ(Query(kQueryPopupVisible), 0);
+}
+
+std::string CaptureForReadme(HWND window, const std::string& name) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const std::string shot = UnixPath(BinDir()) + "/" + name;
+  char command[512];
+  std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
+                r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
+  RunUnix(command, 20000);
+  const char* refs = std::getenv("SMX_REFERENCE_DIR");
+  if (std::getenv("SMX_UPDATE_SCREENSHOTS") && refs) {
+    CopyFileA(WindowsPath(shot).c_str(), WindowsPath(std::string(refs) + "/" + name).c_str(), FALSE);
+  }
+  return shot;
 }
 
 void ProgramTest::ChooseMenuItem(int index) { ChooseSubmenuItem(index, -1); }

@@ -18,9 +18,15 @@ inline constexpr const char kPopupTitle[] = "SMX - Reality Check";
 inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Places of the tray menu's items, top to bottom, and of the submenus' items.
-enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuMaker, kMenuQuit };
+enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuPractice, kMenuMaker, kMenuQuit };
 enum PauseMenuIndex { kPause30, kPause60, kPause180, kPauseTomorrow, kResume };  // the separator is skipped
-enum OptionsMenuIndex { kOptionWaitFullScreen, kOptionQuietHours, kOptionRandomTimes, kOptionVaryChecks };
+enum OptionsMenuIndex {
+  kOptionWaitFullScreen,
+  kOptionQuietHours,
+  kOptionRandomTimes,
+  kOptionVaryChecks,
+  kOptionMorningQuestion
+};
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -83,6 +89,11 @@ void RegisterShellRecorder(const std::string& logFile);
 // names the same file.
 std::string FreshShellRecorderLog();
 void UnregisterShellRecorder();
+
+// The screen under the window, as the user sees it (per-pixel alpha), in
+// the test programs' folder as `name`; with SMX_UPDATE_SCREENSHOTS also in
+// SMX_REFERENCE_DIR for the README. Returns the file's Unix path.
+std::string CaptureForReadme(HWND window, const std::string& name);
 
 // Icons in the notification area: under Wine, the visible children of its
 // "Wine System Tray" window.
