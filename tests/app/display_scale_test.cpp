@@ -248,6 +248,16 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
     EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
 
+    // "My Practice": the background of the scale, the x on its place.
+    ChooseMenuItem(kMenuPractice);
+    HWND practice = WaitForWindow("SMX - My Practice", 20000);
+    ASSERT_NE(practice, nullptr);
+    WaitIdle(practice);
+    ExpectCentredInWorkArea(practice, art.Background("practice_background", SIZE{460, 324}), "My Practice");
+    ExpectControlsOnTheirPlaces(practice, art, {{IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE}}, "My Practice");
+    PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitForNoWindow("SMX - My Practice", 10000));
+
     Command(IDC_TEST_REALITY);
     HWND popup = WaitForWindow(kPopupTitle, 20000);
     ASSERT_NE(popup, nullptr);
