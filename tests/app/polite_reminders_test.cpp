@@ -16,17 +16,7 @@ constexpr char kCore[] = "time=30\r\nhollow=off\r\nstartup=0\r\n";
 // Local time `minutes` from now as config.txt writes it: "YYYY-MM-DD HH:MM"
 // (dateAndTime) or "HH:MM".
 std::string LocalText(int minutes, bool dateAndTime) {
-  SYSTEMTIME st = {};
-  GetLocalTime(&st);
-  FILETIME ft = {};
-  SystemTimeToFileTime(&st, &ft);
-  ULARGE_INTEGER t = {};
-  t.LowPart = ft.dwLowDateTime;
-  t.HighPart = ft.dwHighDateTime;
-  t.QuadPart += static_cast<long long>(minutes) * 60 * 10000000LL;
-  ft.dwLowDateTime = t.LowPart;
-  ft.dwHighDateTime = t.HighPart;
-  FileTimeToSystemTime(&ft, &st);
+  const SYSTEMTIME st = LocalTimeIn(minutes);
   char text[32];
   if (dateAndTime) {
     std::snprintf(text, sizeof text, "%04u-%02u-%02u %02u:%02u", st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute);

@@ -32,17 +32,7 @@ int LinesEndingInCrLf(const std::string& text) {
 
 // "YYYY-MM-DD" of the local day `days` from today.
 std::string LocalDate(int days) {
-  SYSTEMTIME st = {};
-  GetLocalTime(&st);
-  FILETIME ft = {};
-  SystemTimeToFileTime(&st, &ft);
-  ULARGE_INTEGER t = {};
-  t.LowPart = ft.dwLowDateTime;
-  t.HighPart = ft.dwHighDateTime;
-  t.QuadPart += static_cast<long long>(days) * 24 * 60 * 60 * 10000000LL;
-  ft.dwLowDateTime = t.LowPart;
-  ft.dwHighDateTime = t.HighPart;
-  FileTimeToSystemTime(&ft, &st);
+  const SYSTEMTIME st = LocalTimeIn(days * 24LL * 60);
   char text[16];
   std::snprintf(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
   return text;

@@ -161,6 +161,21 @@ void ProgramTest::DismissPopup() {
   ASSERT_EQ(Query(kQueryPopupVisible), 0);
 }
 
+SYSTEMTIME LocalTimeIn(long long minutes) {
+  SYSTEMTIME st = {};
+  GetLocalTime(&st);
+  FILETIME ft = {};
+  SystemTimeToFileTime(&st, &ft);
+  ULARGE_INTEGER t = {};
+  t.LowPart = ft.dwLowDateTime;
+  t.HighPart = ft.dwHighDateTime;
+  t.QuadPart += minutes * 60 * 10000000LL;
+  ft.dwLowDateTime = t.LowPart;
+  ft.dwHighDateTime = t.HighPart;
+  FileTimeToSystemTime(&ft, &st);
+  return st;
+}
+
 std::string CaptureForReadme(HWND window, const std::string& name) {
   RECT r = {};
   GetWindowRect(window, &r);

@@ -90,6 +90,9 @@ void RegisterShellRecorder(const std::string& logFile);
 std::string FreshShellRecorderLog();
 void UnregisterShellRecorder();
 
+// The local date and time `minutes` from now.
+SYSTEMTIME LocalTimeIn(long long minutes);
+
 // The screen under the window, as the user sees it (per-pixel alpha), in
 // the test programs' folder as `name`; with SMX_UPDATE_SCREENSHOTS also in
 // SMX_REFERENCE_DIR for the README. Returns the file's Unix path.
