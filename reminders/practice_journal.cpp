@@ -16,6 +16,6 @@ void RecordPractice(PracticeEvent event) {
   when.civil.day = st.wDay;
   when.civil.hour = st.wHour;
   when.civil.minute = st.wMinute;
-  when.second = st.wSecond;
+  when.second = st.wSecond < 60 ? st.wSecond : 59;  // a leap second counts as the one before
   AppendPracticeEvent(PracticeFilePath(), when, event);
 }

@@ -179,7 +179,7 @@ void LayOut(HWND window, int dpi) {
   ResetButtons(&g_skin);
 }
 
-void Paint(HWND window, HDC target) {
+void Paint(HDC target) {
   if (!g_picture) return;
   BITMAP info = {};
   GetObjectA(g_picture, sizeof info, &info);
@@ -188,7 +188,6 @@ void Paint(HWND window, HDC target) {
   BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
   SelectObject(source, old);
   DeleteDC(source);
-  (void)window;
 }
 
 void InitWindow(HWND window) {
@@ -217,7 +216,7 @@ INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM) 
       InitWindow(window);
       return FALSE;
     case WM_ERASEBKGND:
-      Paint(window, reinterpret_cast<HDC>(wParam));
+      Paint(reinterpret_cast<HDC>(wParam));
       SetWindowLongPtrA(window, DWLP_MSGRESULT, 1);
       return TRUE;
     case WM_COMMAND:
