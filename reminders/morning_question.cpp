@@ -6,6 +6,7 @@
 #include "png/png_loader.h"
 #include "reminders/morning_clock.h"
 #include "reminders/practice_journal.h"
+#include "reminders/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
@@ -271,17 +272,6 @@ void ArmTimer(HWND mainWindow, const MorningFacts& facts) {
   SetTimer(mainWindow, kMorningTimerId, NextMorningPollMs(g_clock, facts), nullptr);
 }
 
-// The day of the latest morning answer in the record, -1 for none.
-std::int64_t LatestAnsweredDay() {
-  std::int64_t day = -1;
-  for (const PracticeEntry& entry : ReadPracticeFile(PracticeFilePath())) {
-    const bool answer = entry.event == PracticeEvent::Lucid || entry.event == PracticeEvent::Dream ||
-                        entry.event == PracticeEvent::None;
-    if (answer && DayOf(entry.minute) > day) day = DayOf(entry.minute);
-  }
-  return day;
-}
-
 void Poll(HWND mainWindow) {
   const MorningFacts facts = GatherMorningFacts();
   if (OnMorningPoll(g_clock, facts)) ShowMorningQuestion();
@@ -296,7 +286,7 @@ void StartMorningQuestion(HWND mainWindow, bool enabled) {
   WTSRegisterSessionNotification(mainWindow, NOTIFY_FOR_THIS_SESSION);
   if (!enabled) return;
   const MorningFacts facts = GatherMorningFacts();
-  if (OnMorningStart(g_clock, facts, LatestAnsweredDay())) ShowMorningQuestion();
+  if (OnMorningStart(g_clock, facts, LatestAnswerDay(ReadPracticeFile(PracticeFilePath())))) ShowMorningQuestion();
   ArmTimer(mainWindow, facts);
 }
 

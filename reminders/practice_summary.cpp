@@ -151,6 +151,14 @@ PracticeSummary SummarisePractice(const std::vector<PracticeEntry>& entries, std
   return summary;
 }
 
+std::int64_t LatestAnswerDay(const std::vector<PracticeEntry>& entries) {
+  std::int64_t latest = -1;
+  for (const PracticeEntry& e : entries) {
+    if (AnswerOf(e.event) != NightAnswer::Unanswered && DayOf(e.minute) > latest) latest = DayOf(e.minute);
+  }
+  return latest;
+}
+
 std::string PracticeLinkLine(const PracticeLink& link) {
   if (link.answeredMornings < kLinkMinimumMornings) {
     return "Answer the morning question for a week to see how your checks and your dreams go together.";

@@ -44,6 +44,8 @@ struct PracticeSummary {
 // after); when a morning has several answers the latest counts. Entries may
 // come in any order.
 PracticeSummary SummarisePractice(const std::vector<PracticeEntry>& entries, std::int64_t today);
+// The day (DayOf) of the latest morning answer in the record; -1 for none.
+std::int64_t LatestAnswerDay(const std::vector<PracticeEntry>& entries);
 // "Lucid nights after days with N or more checks: a of b; after fewer: c of
 // d" with at least kLinkMinimumMornings answered mornings, else the
 // invitation to answer the morning question for a week.

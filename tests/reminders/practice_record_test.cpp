@@ -110,8 +110,7 @@ TEST(PracticeRecord, AppendAfterATornLineStartsANewLineAndEveryWholeLineReadsBac
 
 TEST(PracticeSummary, CountsTheLast28DaysByLocalDateAcrossAMonthEndAndAClockChange) {
   const std::int64_t today = Day("2026-04-05");
-  const PracticeSummary summary = SummarisePractice(
-      Record({
+  const std::vector<PracticeEntry> record = Record({
           "2026-03-08 23:59:59,checked",  // the day before the 28
           "2026-03-09 00:00:00,checked",  // the first of the 28
           "2026-03-29 01:59:59,checked",  // the clocks went forward at 02:00
@@ -128,8 +127,9 @@ TEST(PracticeSummary, CountsTheLast28DaysByLocalDateAcrossAMonthEndAndAClockChan
           "2026-04-01 06:00:00,lucid",    // the night of the month's last day
           "2026-04-01 06:30:00,dream",
           "2026-04-02 23:00:00,lucid",    // a late answer is still about the night before
-      }),
-      today);
+      });
+  const PracticeSummary summary = SummarisePractice(record, today);
+  EXPECT_EQ(LatestAnswerDay(record), Day("2026-04-02"));  // the morning question's "answered today"
 
   std::vector<std::string> days;
   for (const PracticeDay& d : summary.days) {
