@@ -62,19 +62,40 @@ void Text(HDC dc, const std::string& text, RECT r, UINT format, COLORREF colour,
   SelectObject(dc, old);
 }
 
-// A moon picture of the DPI's set drawn with its alpha, centred on x.
-void DrawMoon(HDC dc, int pictureId, int centreX, int top, int dpi) {
-  HBITMAP moon = nullptr;
-  int size[2] = {0, 0};
-  if (!LoadPngResourceAtDpi(g_window, pictureId, dpi, &moon, size)) return;
-  PremultiplyAlpha(moon);
+// The moon pictures of the DPI's set, premultiplied for AlphaBlend: one
+// decode each, however many nights they mark.
+struct Moons {
+  HBITMAP picture[2] = {nullptr, nullptr};  // lucid, dream
+  int size[2][2] = {};
+};
+
+Moons LoadMoons(HWND window, int dpi) {
+  Moons moons;
+  const int ids[2] = {IDP_MOON_LUCID, IDP_MOON_DREAM};
+  for (int i = 0; i < 2; ++i) {
+    if (LoadPngResourceAtDpi(window, ids[i], dpi, &moons.picture[i], moons.size[i])) PremultiplyAlpha(moons.picture[i]);
+  }
+  return moons;
+}
+
+void FreeMoons(Moons& moons) {
+  for (HBITMAP& p : moons.picture) {
+    if (p) DeleteObject(p);
+    p = nullptr;
+  }
+}
+
+// The moon of a night drawn with its alpha, centred on x.
+void DrawMoon(HDC dc, const Moons& moons, bool lucid, int centreX, int top) {
+  const int i = lucid ? 0 : 1;
+  if (!moons.picture[i]) return;
+  const int w = moons.size[i][0], h = moons.size[i][1];
   HDC source = CreateCompatibleDC(dc);
-  HGDIOBJ old = SelectObject(source, moon);
+  HGDIOBJ old = SelectObject(source, moons.picture[i]);
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-  AlphaBlend(dc, centreX - size[0] / 2, top, size[0], size[1], source, 0, 0, size[0], size[1], blend);
+  AlphaBlend(dc, centreX - w / 2, top, w, h, source, 0, 0, w, h, blend);
   SelectObject(source, old);
   DeleteDC(source);
-  DeleteObject(moon);
 }
 
 std::string DayLabel(std::int64_t day) {
@@ -96,6 +117,7 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
   int most = 4;
   for (const PracticeDay& d : g_summary.days) most = d.checked + d.dismissed > most ? d.checked + d.dismissed : most;
   const double unit = static_cast<double>(baseline - top) / most;
+  Moons moons = LoadMoons(window, dpi);
   for (int i = 0; i < kPracticeDays; ++i) {
     const PracticeDay& d = g_summary.days[i];
     const int left = area.left + width * i / kPracticeDays;
@@ -112,7 +134,7 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
       Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kMutedColour, small);
     }
     if (d.night == NightAnswer::Lucid || d.night == NightAnswer::Dream) {
-      DrawMoon(dc, d.night == NightAnswer::Lucid ? IDP_MOON_LUCID : IDP_MOON_DREAM, centre, area.top, dpi);
+      DrawMoon(dc, moons, d.night == NightAnswer::Lucid, centre, area.top);
     }
     const RECT label = {left, baseline + ScalePixels(2, dpi), area.right, area.bottom};
     if (i == kPracticeDays - 1) {
@@ -123,6 +145,7 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
     }
   }
   Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), kBaselineColour);
+  FreeMoons(moons);
 }
 
 void DrawStreak(HDC dc, HWND window, int dpi, HFONT big, HFONT small) {
