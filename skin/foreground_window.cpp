@@ -1,5 +1,7 @@
 #include "skin/foreground_window.h"
 
+#include "skin/window_math.h"
+
 namespace {
 
 // Windows of the shell that fill a monitor without being a full-screen
@@ -24,6 +26,11 @@ bool IsAnotherProgramFullScreen() {
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
   if (!GetMonitorInfoA(MonitorFromWindow(foreground, MONITOR_DEFAULTTONEAREST), &monitor)) return false;
+  const LONG style = GetWindowLongA(foreground, GWL_STYLE);
+  WindowShape shape;
+  shape.caption = (style & WS_CAPTION) == WS_CAPTION;
+  shape.sizingFrame = (style & WS_THICKFRAME) != 0;
+  shape.rect = {window.left, window.top, window.right, window.bottom};
   const RECT& m = monitor.rcMonitor;
-  return window.left <= m.left && window.top <= m.top && window.right >= m.right && window.bottom >= m.bottom;
+  return CoversMonitorFullScreen(shape, {m.left, m.top, m.right, m.bottom});
 }

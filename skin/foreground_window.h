@@ -4,7 +4,8 @@
 
 #include <windows.h>
 
-// True when the foreground window belongs to another process and covers
-// the whole monitor it is on. The desktop and the shell's own windows
+// True when the foreground window belongs to another process, has neither
+// caption nor sizing frame, and covers the whole monitor it is on (a
+// maximized captioned window never counts). The desktop and the shell's own windows
 // (desktop, taskbar) do not count.
 bool IsAnotherProgramFullScreen();

@@ -57,3 +57,9 @@ ScreenPoint CentreOnReference(const ScreenRect& reference, const ScreenRect& ver
   if (p.y + height > screenHeight) p.y = screenHeight - height;
   return p;
 }
+
+bool CoversMonitorFullScreen(const WindowShape& window, const ScreenRect& monitor) {
+  if (window.caption || window.sizingFrame) return false;
+  const ScreenRect& r = window.rect;
+  return r.left <= monitor.left && r.top <= monitor.top && r.right >= monitor.right && r.bottom >= monitor.bottom;
+}

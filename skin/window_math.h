@@ -52,3 +52,17 @@ ScreenPoint CentreInWorkArea(const ScreenRect& work, int width, int height);
 // clamp comes last, so a window larger than the screen ends negative.
 ScreenPoint CentreOnReference(const ScreenRect& reference, const ScreenRect& verticalReference, int width,
                               int height, int screenWidth, int screenHeight);
+
+// A foreground window as the full-screen rule sees it: whether it has a
+// caption or a sizing frame, and its rectangle on the screen.
+struct WindowShape {
+  bool caption = false;
+  bool sizingFrame = false;
+  ScreenRect rect;
+};
+
+// True for a full-screen program: a window without caption and sizing frame
+// whose rectangle covers its whole monitor. An ordinary maximized window
+// never counts, though its rectangle reaches past the monitor by its
+// invisible borders wherever the work area is the whole monitor.
+bool CoversMonitorFullScreen(const WindowShape& window, const ScreenRect& monitor);

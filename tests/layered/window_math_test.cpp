@@ -157,4 +157,25 @@ TEST(CentreOnReference, ClampsToTheScreen) {
   }
 }
 
+TEST(FullScreenRule, OnlyABareWindowCoveringItsMonitorCounts) {
+  const ScreenRect monitor = {1920, 0, 3840, 1080};  // a second monitor, right of the first
+  const struct {
+    bool caption, frame;
+    ScreenRect rect;
+    bool full;
+  } cases[] = {
+      {false, false, {1920, 0, 3840, 1080}, true},     // a video or game
+      {false, false, {1910, -10, 3850, 1090}, true},  // larger still
+      {true, true, {1912, -8, 3848, 1088}, false},    // maximized browser: invisible borders reach past
+      {true, false, {1920, 0, 3840, 1080}, false},    // captioned, no frame
+      {false, true, {1920, 0, 3840, 1080}, false},    // sizing frame, no caption
+      {false, false, {1920, 0, 3840, 1040}, false},   // the work area only
+      {false, false, {0, 0, 1920, 1080}, false},      // the other monitor
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(CoversMonitorFullScreen({c.caption, c.frame, c.rect}, monitor), c.full)
+        << c.caption << c.frame << " " << c.rect.left << "," << c.rect.top << "," << c.rect.right << "," << c.rect.bottom;
+  }
+}
+
 }  // namespace
