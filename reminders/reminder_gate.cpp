@@ -48,7 +48,10 @@ LocalMinute PauseEnd(PauseChoice choice, LocalMinute now) {
     case PauseChoice::Hours3: return now + 180;
     case PauseChoice::Tomorrow: break;
   }
-  return (DayOf(now) + 1) * kMinutesPerDay + kTomorrowMinute;
+  // The coming morning: chosen after midnight but before 07:00, that is
+  // today's 07:00, not the next day's.
+  const std::int64_t day = MinuteOfDay(now) < kTomorrowMinute ? DayOf(now) : DayOf(now) + 1;
+  return day * kMinutesPerDay + kTomorrowMinute;
 }
 
 std::string TrayTipText(const OptionalSettings& settings, LocalMinute now) {
@@ -56,8 +59,13 @@ std::string TrayTipText(const OptionalSettings& settings, LocalMinute now) {
   const std::int64_t days = DayOf(settings.pauseUntil) - DayOf(now);
   const std::string clock = FormatClock(MinuteOfDay(settings.pauseUntil));
   if (days == 0) return "Somnivex - paused until " + clock;
-  if (days == 1) return "Somnivex - paused until tomorrow " + clock;
-  // A pause set by hand further ahead names its date.
+  // Within the coming week the weekday is enough ("Thu 07:00"); a pause set
+  // by hand further ahead names its date.
+  static const char* const kWeekdays[] = {"Thu", "Fri", "Sat", "Sun", "Mon", "Tue", "Wed"};  // 1970-01-01 was a Thursday
+  if (days > 0 && days < 7) {
+    const std::int64_t day = DayOf(settings.pauseUntil);
+    return std::string("Somnivex - paused until ") + kWeekdays[((day % 7) + 7) % 7] + " " + clock;
+  }
   return "Somnivex - paused until " + FormatDateTime(settings.pauseUntil);
 }
 

@@ -12,8 +12,9 @@
 // No keyboard or mouse input for this long counts as away.
 inline constexpr unsigned kAwayAfterMs = 5 * 60 * 1000;
 // How often a held reminder looks whether it may be shown.
-inline constexpr unsigned kHeldCheckMs = 1000;
-// "Until Tomorrow" pauses until this time of the next day.
+inline constexpr unsigned kHeldCheckMs = 5000;
+// "Until Tomorrow" pauses until this time of the coming morning (today's
+// when chosen before it).
 inline constexpr int kTomorrowMinute = 7 * 60;
 // The quiet hours that the menu item sets: 23:00 to 07:00.
 inline constexpr QuietHours kMenuQuietHours = {23 * 60, 7 * 60};
@@ -56,7 +57,8 @@ enum class PauseChoice { Minutes30, Hour1, Hours3, Tomorrow };
 LocalMinute PauseEnd(PauseChoice choice, LocalMinute now);
 
 // The tray icon's tip: "Somnivex", or while paused "Somnivex - paused until
-// HH:MM" ("until tomorrow HH:MM" when it ends the next day).
+// HH:MM", with the weekday when the end is not today ("until Thu 07:00")
+// and the date when it is a week or more ahead.
 std::string TrayTipText(const OptionalSettings& settings, LocalMinute now);
 // The text of the quiet-hours menu item: the hours set, or the hours the
 // item would set.

@@ -210,7 +210,10 @@ TEST(ReminderGate, PauseEndsAndTheTexts) {
   EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Hour1, now)), "2027-01-01 00:45");
   EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Hours3, now)), "2027-01-01 02:45");
   EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Tomorrow, now)), "2027-01-01 07:00");
-  EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Tomorrow, At("2024-02-28 00:10"))), "2024-02-29 07:00");
+  // After midnight "Until Tomorrow" means the coming morning, the same date.
+  EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Tomorrow, At("2024-02-28 00:30"))), "2024-02-28 07:00");
+  EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Tomorrow, At("2024-02-28 06:59"))), "2024-02-28 07:00");
+  EXPECT_EQ(FormatDateTime(PauseEnd(PauseChoice::Tomorrow, At("2024-02-28 07:00"))), "2024-02-29 07:00");
 
   OptionalSettings s;
   EXPECT_EQ(TrayTipText(s, now), "Somnivex");
@@ -219,9 +222,13 @@ TEST(ReminderGate, PauseEndsAndTheTexts) {
   s.pauseUntil = At("2026-12-31 23:50");
   EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until 23:50");
   s.pauseUntil = At("2027-01-01 07:00");
-  EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until tomorrow 07:00");
-  s.pauseUntil = At("2027-01-03 09:05");
-  EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until 2027-01-03 09:05");
+  EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until Fri 07:00");
+  s.pauseUntil = At("2027-01-06 09:05");
+  EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until Wed 09:05");
+  s.pauseUntil = At("2027-01-07 09:05");
+  EXPECT_EQ(TrayTipText(s, now), "Somnivex - paused until 2027-01-07 09:05");
+  s.pauseUntil = At("2027-01-01 07:00");
+  EXPECT_EQ(TrayTipText(s, At("2027-01-01 00:30")), "Somnivex - paused until 07:00");
   s.pauseUntil = now;  // over
   EXPECT_EQ(TrayTipText(s, now), "Somnivex");
   s.hasQuiet = true;
