@@ -45,8 +45,6 @@ bool g_silenceTimerOn = false;
 void Act(HWND mainWindow, ReminderAction action) {
   switch (action) {
     case ReminderAction::Show:
-      // Killed first: the first reality check runs its dialog from here
-      // until the program ends.
       KillTimer(mainWindow, kHeldReminderTimerId);
       ShowRealityCheck();
       break;
@@ -103,9 +101,11 @@ bool MorningQuestionWanted() { return g_options.morningQuestion; }
 
 bool RemindersSilenced() { return g_silenced; }
 
+bool SilencedNow() { return IsSilenced(g_options, LocalNow()); }
+
+bool WaitsWhileFullScreen() { return g_options.waitWhileFullScreen; }
+
 void OnReminderTick(HWND mainWindow) {
-  // Re-armed before acting: the first reality check does not return until
-  // the program ends.
   if (g_timerRandom) ArmReminderTimer(mainWindow);
   Act(mainWindow, OnReminderDue(g_gate, g_options, GatherReminderFacts()));
 }

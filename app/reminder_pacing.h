@@ -7,7 +7,7 @@
 
 #include "reminders/check_choice.h"
 
-// Timers of the main window: a held reminder looks every second whether it
+// Timers of the main window: a held reminder looks every 5 s whether it
 // may show; while a pause or quiet hours are set, a slower one notices their
 // start and end.
 inline constexpr UINT_PTR kHeldReminderTimerId = 150;
@@ -17,8 +17,12 @@ inline constexpr UINT kSilenceCheckMs = 15000;
 // Reads the optional settings from the store and applies them: tray tip,
 // menu marks, hollow resting or started again, the silence timer.
 void ApplyOptionalSettings(HWND mainWindow);
-// Paused or inside quiet hours now.
+// Paused or inside quiet hours, as the silence timer saw it last.
 bool RemindersSilenced();
+// Paused or inside quiet hours at this moment.
+bool SilencedNow();
+// "Wait While Full-Screen Or Presenting" is on.
+bool WaitsWhileFullScreen();
 // Starts the reminder timer (kReminderTimerId) for an interval of periodMs:
 // periodic at that interval, or with random timing a one-shot gap drawn
 // around it and drawn again at every tick.

@@ -7,17 +7,37 @@ bool InMorning(const MorningClock& clock, LocalMinute now) {
   return minute >= clock.firstMinute && minute < clock.lastMinute;
 }
 
+void Forget(MorningClock& clock) {
+  clock.returned = false;
+  clock.heldByQuiet = false;
+  clock.quietOver = false;
+}
+
 // Asks when the user is back in the morning span and not asked today; a
-// return outside the span is forgotten. Full-screen work makes it wait.
+// return outside the span is forgotten. Full-screen work makes it wait; a
+// pause or quiet hours make it wait for their end and the first input after.
 bool AskIfDue(MorningClock& clock, const MorningFacts& facts) {
   if (!clock.returned) return false;
   const std::int64_t today = DayOf(facts.now);
   if (!InMorning(clock, facts.now) || clock.askedDay == today) {
-    clock.returned = false;
+    Forget(clock);
     return false;
   }
-  if (facts.doNotDisturb) return false;
-  clock.returned = false;
+  if (facts.silenced) {
+    clock.heldByQuiet = true;
+    clock.quietOver = false;
+    return false;
+  }
+  if (clock.heldByQuiet) {
+    if (!clock.quietOver) {
+      clock.quietOver = true;
+      clock.inputAtQuietEnd = facts.lastInputTick;
+      return false;
+    }
+    if (facts.lastInputTick == clock.inputAtQuietEnd) return false;
+  }
+  if (facts.doNotDisturb || facts.locked) return false;
+  Forget(clock);
   clock.askedDay = today;
   return true;
 }
@@ -29,6 +49,8 @@ bool OnMorningStart(MorningClock& clock, const MorningFacts& facts, std::int64_t
   clock.knowsInput = true;
   clock.lastInputTick = facts.lastInputTick;
   clock.returned = true;
+  clock.heldByQuiet = false;
+  clock.quietOver = false;
   return AskIfDue(clock, facts);
 }
 
@@ -50,7 +72,12 @@ void OnSessionUnlocked(MorningClock& clock, unsigned lockedMs) {
 }
 
 unsigned NextMorningPollMs(const MorningClock& clock, const MorningFacts& facts) {
-  if (clock.returned) return kMorningFastPollMs;  // waiting for full-screen work to end
+  // Nobody can be asked now: the polls only keep track of the input, and a
+  // minute apart is far below the absence that counts.
+  if (facts.locked || !InMorning(clock, facts.now) || clock.askedDay == DayOf(facts.now)) {
+    return kMorningSlowPollMs;
+  }
+  if (clock.returned) return kMorningFastPollMs;  // waiting for full-screen work or a pause to end
   const std::uint32_t idle = facts.tick - facts.lastInputTick;
   if (idle >= clock.awayAfterMs) return kMorningFastPollMs;
   const std::uint32_t left = clock.awayAfterMs - idle;

@@ -12,18 +12,21 @@
 inline constexpr unsigned kMorningAwayMs = 3u * 60 * 60 * 1000;
 inline constexpr int kMorningFirstMinute = 4 * 60;  // 04:00, inclusive
 inline constexpr int kMorningLastMinute = 13 * 60;  // 13:00, exclusive
-// How often the input is looked at: seldom while the user is there, every
-// second once they have been away long enough, so that the question comes
-// with their first input.
+// How often the input is looked at: once a minute while the question cannot
+// come (outside the morning, asked already, session locked) or the user is
+// there; every 5 s once they have been away long enough in a morning that
+// may still ask, so that the question comes with their first input.
 inline constexpr unsigned kMorningSlowPollMs = 60 * 1000;
-inline constexpr unsigned kMorningFastPollMs = 1000;
+inline constexpr unsigned kMorningFastPollMs = 5 * 1000;
 
 // What the Win32 half sees at a poll.
 struct MorningFacts {
   LocalMinute now = 0;
   std::uint32_t tick = 0;           // milliseconds of the system clock (wraps)
   std::uint32_t lastInputTick = 0;  // the same clock at the last input
-  bool doNotDisturb = false;        // full-screen or presenting: wait
+  bool doNotDisturb = false;        // full-screen or presenting (when the user wants to wait for it): wait
+  bool silenced = false;            // a pause or quiet hours hold: wait until they end
+  bool locked = false;              // the session is locked: nobody to ask
 };
 
 struct MorningClock {
@@ -34,6 +37,11 @@ struct MorningClock {
   bool knowsInput = false;     // lastInputTick holds the input seen at the last poll
   std::uint32_t lastInputTick = 0;
   bool returned = false;  // back after a long absence, not yet asked
+  // A return that met a pause or quiet hours waits for their end, and then
+  // for the first input after it (the input seen when the end was noticed).
+  bool heldByQuiet = false;
+  bool quietOver = false;
+  std::uint32_t inputAtQuietEnd = 0;
 };
 
 // The start of the program. answeredDay: the day of the latest morning

@@ -35,17 +35,52 @@ TEST(MorningClock, AsksAtTheFirstInputAfterALongAbsenceInTheMorningOnceADay) {
   EXPECT_FALSE(OnMorningStart(clock, Facts(At(10, 22), evening, evening), -1));  // evening start: no question
   EXPECT_FALSE(OnMorningPoll(clock, Facts(At(10, 23), evening + kHour, evening + kHour / 2)));
   const std::uint32_t seen = evening + kHour / 2;
-  // Asleep: nothing happens, and the polls quicken once three hours are up.
+  // Asleep: nothing happens. The polls stay a minute apart through the
+  // night and quicken only once three hours are up in the morning.
   EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 1), seen + 2 * kHour, seen)), kMorningSlowPollMs);
-  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 1), seen + 3 * kHour - 20000, seen)), 20000u);
-  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 2), seen + 3 * kHour + 5, seen)), kMorningFastPollMs);
+  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 3, 59), seen + 5 * kHour, seen)), kMorningSlowPollMs);
+  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 4), seen + 3 * kHour - 20000, seen)), 20000u);
+  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 4), seen + 3 * kHour - 2000, seen)), kMorningFastPollMs);
+  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 5), seen + 3 * kHour + 5, seen)), kMorningFastPollMs);
+  MorningFacts locked = Facts(At(11, 5), seen + 3 * kHour + 5, seen);
+  locked.locked = true;
+  EXPECT_EQ(NextMorningPollMs(clock, locked), kMorningSlowPollMs);
   EXPECT_FALSE(OnMorningPoll(clock, Facts(At(11, 6), seen + 7 * kHour, seen)));
   // The first input of the morning: asked; later inputs: not again.
   const std::uint32_t back = seen + 7 * kHour + 500;
   EXPECT_TRUE(OnMorningPoll(clock, Facts(At(11, 7), back + 500, back)));
   EXPECT_FALSE(OnMorningPoll(clock, Facts(At(11, 7), back + 1500, back + 1000)));
-  // Another long absence the same morning: still once a day.
+  // Another long absence the same morning: still once a day, and no quick polls.
+  EXPECT_EQ(NextMorningPollMs(clock, Facts(At(11, 10), back + 4 * kHour, back)), kMorningSlowPollMs);
   EXPECT_FALSE(OnMorningPoll(clock, Facts(At(11, 11), back + 4 * kHour + 10, back + 4 * kHour)));
+}
+
+TEST(MorningClock, APauseOrQuietHoursKeepTheQuietUntilTheFirstInputAfterTheirEnd) {
+  MorningClock clock;
+  OnMorningPoll(clock, Facts(At(12, 0), 1000, 1000));
+  // Back at 05:00 inside quiet hours: not asked, and more input changes nothing.
+  MorningFacts f = Facts(At(12, 5), 5 * kHour + 100, 5 * kHour);
+  f.silenced = true;
+  EXPECT_FALSE(OnMorningPoll(clock, f));
+  f = Facts(At(12, 6), 6 * kHour + 100, 6 * kHour);
+  f.silenced = true;
+  EXPECT_FALSE(OnMorningPoll(clock, f));
+  EXPECT_EQ(NextMorningPollMs(clock, f), kMorningFastPollMs);
+  // 07:00, the quiet is over but nobody has touched anything since.
+  EXPECT_FALSE(OnMorningPoll(clock, Facts(At(12, 7), 7 * kHour, 6 * kHour)));
+  EXPECT_FALSE(OnMorningPoll(clock, Facts(At(12, 7, 1), 7 * kHour + 60000, 6 * kHour)));
+  // The first input after it brings the question, once.
+  EXPECT_TRUE(OnMorningPoll(clock, Facts(At(12, 7, 2), 7 * kHour + 120000, 7 * kHour + 119000)));
+  EXPECT_FALSE(OnMorningPoll(clock, Facts(At(12, 7, 3), 7 * kHour + 180000, 7 * kHour + 179000)));
+
+  // Quiet hours that last past the morning: the return is forgotten.
+  MorningClock late;
+  OnMorningPoll(late, Facts(At(13, 0), 1000, 1000));
+  f = Facts(At(13, 9), 9 * kHour + 100, 9 * kHour);
+  f.silenced = true;
+  EXPECT_FALSE(OnMorningPoll(late, f));
+  EXPECT_FALSE(OnMorningPoll(late, Facts(At(13, 13), 13 * kHour, 13 * kHour - 10)));
+  EXPECT_FALSE(late.returned);
 }
 
 TEST(MorningClock, ReturnsOutsideTheMorningOrAfterShortBreaksAreNotAsked) {
