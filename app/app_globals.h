@@ -15,3 +15,14 @@ extern bool g_activateRunningInstance;
 extern HINSTANCE g_instance;
 extern AppPaths g_paths;
 extern HWND g_mainWindow;
+// The Vododi Reminders switch (saved as "hollow"): the main window shows it,
+// the settings save it.
+extern bool g_hollowSwitchOn;
+
+// The test suites start the programs with this environment variable set to
+// "1"; only then do the main window's test messages (queries and hooks) do
+// anything, since any process of the session can post them.
+inline constexpr const char kTestHooksVariable[] = "SOMNIVEX_TEST_HOOKS";
+extern bool g_testHooks;
+// True when the variable is "1" in this process's environment.
+bool StartedForTesting();

@@ -53,11 +53,16 @@ bool g_startupTimerHid = false;  // hidden start: the start-up tick hid the wind
 bool g_initialised = false;
 
 // Display scale: the DPI the window is laid out for and the fonts made for it.
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 constexpr int kIntervalFieldHeight = 15;     // the interval box's edit field at 96 DPI
 int g_mainDpi = kBaseDpi;
 HFONT g_tipsFont = nullptr;
 HFONT g_intervalFont = nullptr;
+
+// The switch as the program's state and as the picture the window shows.
+void SetSwitch(bool on) {
+  g_hollowSwitchOn = on;
+  SetToggleState(&g_hollowSwitch, on);
+}
 
 void ShowCurrentTip() {
   if (g_currentTip >= g_tips.size()) return;
@@ -80,7 +85,7 @@ void AttachSkin(HWND window) {
   AttachButton(&g_mainSkin, &g_hideButton, IDC_HIDE, IDP_HIDE, IDP_HIDE_HOVER, 0);
   AttachButton(&g_mainSkin, &g_aboutButton, IDC_ABOUT, IDP_ABOUT, IDP_ABOUT_HOVER, 0);
   AttachToggle(&g_mainSkin, &g_hollowSwitch, IDC_SWITCH, IDP_SWITCH_OFF, IDP_SWITCH_ON, 0, 0);
-  SetToggleState(&g_hollowSwitch, true);
+  SetToggleState(&g_hollowSwitch, g_hollowSwitchOn);
   AttachButton(&g_mainSkin, &g_twitterButton, IDC_TWITTER, IDP_TWITTER, IDP_TWITTER_HOVER, 0);
   AttachButton(&g_mainSkin, &g_googlePlusButton, IDC_GOOGLEPLUS, IDP_GOOGLEPLUS, IDP_GOOGLEPLUS_HOVER, 0);
   AttachButton(&g_mainSkin, &g_facebookButton, IDC_FACEBOOK, IDP_FACEBOOK, IDP_FACEBOOK_HOVER, 0);
@@ -111,18 +116,14 @@ void LayOutMainWindow(HWND window, int dpi) {
 // that scale's pictures, at the place the system suggests (if it gave one).
 void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (dpi <= 0 || dpi == g_mainDpi) return;
-  const bool on = GetToggleState(&g_hollowSwitch);
   ReleaseSkin(&g_mainSkin);
   LayOutMainWindow(window, dpi);
   AttachSkin(window);
-  SetToggleState(&g_hollowSwitch, on);
   ResetButtons(&g_mainSkin);
   ShowCurrentTip();
   // Binding the button again took it from the tooltip's subclass.
   AddTooltip(window, kHideTooltip, IDC_HIDE, false);
-  if (suggested) {
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  MoveToSuggestedRect(window, suggested);
   InvalidateRect(window, nullptr, TRUE);
 }
 
@@ -139,6 +140,7 @@ void FillIntervalBox(HWND window) {
 
 void InitMainWindow(HWND window) {
   SetWindowTextA(window, kMainWindowTitle);
+  TakeOverDialogScaling(window);
   if (IsHiddenStart()) {
     ShowWindow(window, SW_HIDE);
     SetWindowPos(window, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -155,11 +157,11 @@ void InitMainWindow(HWND window) {
   SetStartupMenuCheck(g_startupFlag != 0);
   ApplyOptionalSettings(window);
   if (g_config.GetString("hollow") == "on") {
-    SetToggleState(&g_hollowSwitch, true);
+    SetSwitch(true);
     // Paused or in quiet hours: hollow starts when that is over.
     if (!RemindersSilenced()) StartHollowOrSwitchOff(true);
   } else {
-    SetToggleState(&g_hollowSwitch, false);
+    SetSwitch(false);
     StopHollow();
   }
   g_reminderPeriodMs = ReminderPeriodMs(g_config.GetInt("time"));
@@ -197,12 +199,14 @@ void StoreInterval(HWND window) {
 // report it again, and the reality checks go on.
 void StartHollowOrSwitchOff(bool saveWhenOff) {
   if (StartHollow()) return;
-  SetToggleState(&g_hollowSwitch, false);
+  SetSwitch(false);
   if (saveWhenOff) SaveSettings();
 }
 
 void ApplyHollowSwitch() {
-  if (GetToggleState(&g_hollowSwitch)) {
+  // The click has flipped the picture; the program's state follows it.
+  g_hollowSwitchOn = GetToggleState(&g_hollowSwitch);
+  if (g_hollowSwitchOn) {
     if (!RemindersSilenced()) StartHollowOrSwitchOff(false);
   } else {
     StopHollow();
@@ -211,12 +215,12 @@ void ApplyHollowSwitch() {
 }
 
 void TestHollow() {
-  if (GetToggleState(&g_hollowSwitch)) {
+  if (g_hollowSwitchOn) {
     StopHollow();
     StartHollowOrSwitchOff(true);
   } else {
     // TEST saves nothing; the switch was off in config.txt and stays so.
-    SetToggleState(&g_hollowSwitch, true);
+    SetSwitch(true);
     StartHollowOrSwitchOff(false);
   }
 }
@@ -277,10 +281,8 @@ INT_PTR Answer(HWND window, LONG_PTR value) {
 
 void SetHiddenStart() { g_startedHidden = true; }
 bool IsHiddenStart() { return g_startedHidden; }
-bool IsHollowSwitchOn() { return GetToggleState(&g_hollowSwitch); }
-
 void StartHollowIfSwitchOn() {
-  if (GetToggleState(&g_hollowSwitch)) StartHollowOrSwitchOff(true);
+  if (g_hollowSwitchOn) StartHollowOrSwitchOff(true);
 }
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -291,6 +293,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     AddTrayIconAgain();
     return 0;
   }
+  if (message >= kFirstTestMessage && message <= kLastTestMessage && !g_testHooks) return 0;
   switch (message) {
     case WM_INITDIALOG:
       InitMainWindow(window);
@@ -319,7 +322,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return 1;
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-      return 0;
+      return DpiChangeHandled(window);
     case WM_WTSSESSION_CHANGE:
       OnSessionChange(window, wParam);
       return 0;
@@ -336,7 +339,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kQueryGdiObjects:
       return Answer(window, static_cast<LONG_PTR>(CountGdiObjects()));
     case kQuerySwitchOn:
-      return Answer(window, IsHollowSwitchOn() ? 1 : 0);
+      return Answer(window, g_hollowSwitchOn ? 1 : 0);
     case kQueryOptionMenus:
       return Answer(window, static_cast<LONG_PTR>(OptionMenuMarks()));
     case kQueryReminderGap:

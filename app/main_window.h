@@ -44,6 +44,10 @@ inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 // practice.csv as fast as it can.
 inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
 inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+// Every message above answers only in a program started for testing
+// (g_testHooks); elsewhere it does nothing and answers 0.
+inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
+inline constexpr UINT kLastTestMessage = kAppendPracticeLines;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -51,7 +55,5 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 void SetHiddenStart();
 bool IsHiddenStart();
 
-// State of the Vododi Reminders switch (control 1005), as saved in "hollow".
-bool IsHollowSwitchOn();
 // Starts hollow when the switch is on (after a pause or quiet hours).
 void StartHollowIfSwitchOn();

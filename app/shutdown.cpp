@@ -22,7 +22,7 @@ constexpr int kMainWindowOpacity = 230;
 }  // namespace
 
 void ShutdownApplication(HWND mainWindow) {
-  StoreCoreSettings(g_config, IsHollowSwitchOn(), g_startupFlag);
+  StoreCoreSettings(g_config, g_hollowSwitchOn, g_startupFlag);
   g_config.Save();
   g_config.Clear();
   StopHollow();

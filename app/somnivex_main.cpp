@@ -92,6 +92,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
 
   LocateAppPaths(g_paths);
   g_instance = instance;
+  g_testHooks = StartedForTesting();
 
   return static_cast<int>(DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0));
 }

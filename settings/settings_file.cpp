@@ -3,7 +3,6 @@
 #include "app/app_globals.h"
 #include "app/fatal_error.h"
 #include "app/fatal_text.h"
-#include "app/main_window.h"
 #include "settings/autostart.h"
 #include "settings/config_file_ops.h"
 #include "settings/settings_keys.h"
@@ -37,7 +36,7 @@ void WriteDefaultConfig() {
 }
 
 void SaveSettings() {
-  StoreCoreSettings(g_config, IsHollowSwitchOn(), g_startupFlag);
+  StoreCoreSettings(g_config, g_hollowSwitchOn, g_startupFlag);
   // A failed save is not reported: the read-back below then restores what
   // the unchanged file still holds.
   g_config.Save();

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/app_globals.h"
-#include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
@@ -16,15 +15,13 @@
 #include "tests/settings/run_key_helpers.h"
 #include "tests/support/win32_harness.h"
 
-// The two hooks the settings call into the main window and the tray,
-// answered by this test so that it can set and observe them.
+// The tray's menu mark, which the settings set, answered by this test so
+// that it can observe it; the switch is the program's own state.
 namespace {
-bool g_hollowSwitchOn = false;
 int g_menuCheckCalls = 0;
 bool g_menuChecked = false;
 }  // namespace
 
-bool IsHollowSwitchOn() { return g_hollowSwitchOn; }
 void SetStartupMenuCheck(bool checked) {
   g_menuChecked = checked;
   ++g_menuCheckCalls;

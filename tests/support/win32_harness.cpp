@@ -7,6 +7,14 @@
 
 namespace harness {
 
+namespace {
+
+// Every program a test starts inherits this environment: the programs then
+// answer the test messages (queries and hooks) that the suites send.
+[[maybe_unused]] const bool kHooksOn = SetEnvironmentVariableA("SOMNIVEX_TEST_HOOKS", "1") != 0;
+
+}  // namespace
+
 std::string WindowsPath(const std::string& unixPath) {
   std::string out = "Z:";
   for (char c : unixPath) out += (c == '/') ? '\\' : c;
