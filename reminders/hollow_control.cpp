@@ -17,6 +17,8 @@ namespace {
 // A process that was told to end is waited for this long, so that the next
 // look at the process list no longer finds it.
 constexpr DWORD kEndWaitMs = 2000;
+// How long a hollow window has to answer WM_CLOSE.
+constexpr UINT kCloseWaitMs = 500;
 
 // A path in the long form the system reports for a running image, so that
 // an 8.3 or otherwise differently spelled start of the same file compares
@@ -77,7 +79,10 @@ void CloseHollowWindow(const char* title, const std::vector<DWORD>& ours) {
   GetWindowThreadProcessId(window, &owner);
   for (DWORD id : ours) {
     if (id == owner) {
-      SendMessageA(window, WM_CLOSE, 0, 0);
+      // A hung hollow must not hang the caller: a short wait, then it is
+      // ended below like any hollow that did not leave.
+      DWORD_PTR ignored = 0;
+      SendMessageTimeoutA(window, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG | SMTO_BLOCK, kCloseWaitMs, &ignored);
       return;
     }
   }

@@ -3,6 +3,7 @@
 #include <wtsapi32.h>
 
 #include "app/app_globals.h"
+#include "app/reminder_pacing.h"
 #include "png/png_loader.h"
 #include "reminders/morning_clock.h"
 #include "reminders/practice_journal.h"
@@ -15,7 +16,6 @@
 namespace {
 
 constexpr DWORD kFadeStepMs = 10;  // as the reality check
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
 // The places of the popup, in the order of their controls.
 struct Place {
@@ -187,9 +187,10 @@ void OnButtonDown(HWND window, POINT client) {
   SetCapture(window);
 }
 
-void OnDpiChanged(HWND window, int dpi) {
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (dpi <= 0 || dpi == g_popup.dpi || !LoadPictures(window, dpi)) return;
   SetWindowPos(window, nullptr, 0, 0, g_popup.width, g_popup.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveToSuggestedRect(window, suggested);
   Show();
 }
 
@@ -198,6 +199,7 @@ void InitPopup(HWND window) {
   g_popup.hot = g_popup.pressed = 0;
   g_popup.dragging = false;
   SetWindowTextA(window, kMorningTitle);
+  TakeOverDialogScaling(window);
   if (!LoadPictures(window, WindowDpi(window))) {
     DestroyWindow(window);
     return;
@@ -239,8 +241,8 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       g_popup.dragging = false;
       return TRUE;
     case kDpiChangedMessage:
-      OnDpiChanged(window, HIWORD(wParam));
-      return TRUE;
+      OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return DpiChangeHandled(window);
     case WM_CLOSE:
       Close(PracticeEvent::None, false);
       return TRUE;
@@ -261,7 +263,9 @@ MorningFacts GatherMorningFacts() {
   MorningFacts facts;
   const ReminderFacts reminder = GatherReminderFacts();
   facts.now = reminder.now;
-  facts.doNotDisturb = reminder.doNotDisturb;
+  facts.doNotDisturb = WaitsWhileFullScreen() && reminder.doNotDisturb;
+  facts.silenced = SilencedNow();
+  facts.locked = g_locked;
   facts.tick = GetTickCount();
   LASTINPUTINFO input = {sizeof input, 0};
   facts.lastInputTick = GetLastInputInfo(&input) ? input.dwTime : facts.tick;

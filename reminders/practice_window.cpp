@@ -19,7 +19,6 @@ namespace {
 constexpr DWORD kFadeInStepMs = 15;  // as the about box
 constexpr DWORD kFadeOutStepMs = 10;
 constexpr int kOpacity = 250;
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
 // The artwork's colours: the legend shows the same ones.
 constexpr COLORREF kCheckedColour = RGB(0x8f, 0x9b, 0xff);
@@ -233,10 +232,11 @@ void ClosePractice(HWND window) {
   EndDialog(window, 0);
 }
 
-INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       InitWindow(window);
+      TakeOverDialogScaling(window);
       return FALSE;
     case WM_ERASEBKGND:
       Paint(reinterpret_cast<HDC>(wParam));
@@ -256,9 +256,10 @@ INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM) 
       if (HIWORD(wParam) > 0 && HIWORD(wParam) != g_dpi) {
         ReleaseSkin(&g_skin);
         LayOut(window, HIWORD(wParam));
+        MoveToSuggestedRect(window, reinterpret_cast<const RECT*>(lParam));
         InvalidateRect(window, nullptr, TRUE);
       }
-      return TRUE;
+      return DpiChangeHandled(window);
   }
   return FALSE;
 }

@@ -23,7 +23,6 @@ void PlayReminderSound() {
   PlaySoundW(Widen(g_paths.reminderSound).c_str(), nullptr, SND_FILENAME | SND_ASYNC);
 }
 
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
 int PictureOf(int kind) {
   switch (static_cast<CheckKind>(kind)) {
@@ -80,11 +79,12 @@ bool LoadPopupPicture(HWND window, int dpi) {
 // Moved to a monitor of another scale: that scale's picture, shown at once
 // when the popup is up and kept (premultiplied, as a paint would leave it)
 // for the next fade-in when it is dismissed.
-void OnDpiChanged(HWND window, int dpi) {
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (dpi <= 0 || dpi == g_realityCheck.dpi) return;
   if (!LoadPopupPicture(window, dpi)) return;
   SetWindowPos(window, nullptr, 0, 0, g_realityCheck.width, g_realityCheck.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  MoveToSuggestedRect(window, suggested);
   if (g_realityCheck.visible) {
     PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
   } else {
@@ -94,6 +94,7 @@ void OnDpiChanged(HWND window, int dpi) {
 
 void InitPopup(HWND window) {
   SetWindowTextA(window, kRealityCheckTitle);
+  TakeOverDialogScaling(window);
   LoadPopupPicture(window, WindowDpi(window));
   SetWindowPos(window, HWND_TOPMOST, 0, 0, g_realityCheck.width, g_realityCheck.height, SWP_SHOWWINDOW);
   CenterWindowOnItsMonitor(window);
@@ -114,7 +115,12 @@ void ShowRealityCheck() {
     g_realityCheck.created = 1;
     RecordPractice(PracticeEvent::Shown);
     PlayReminderSound();
-    DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, RealityCheckProc, 0);
+    // Modeless and kept for the life of the program: the loop of whatever
+    // dialog is open now (My Practice, the about box, a message box) goes
+    // on, so that dialog still takes its keys, closes and returns.
+    if (!CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, RealityCheckProc, 0)) {
+      g_realityCheck.created = 0;
+    }
     return;
   }
   if (g_realityCheck.visible) return;
@@ -134,7 +140,7 @@ void ShowRealityCheck() {
   g_realityCheck.visible = true;
 }
 
-INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);
@@ -156,8 +162,8 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
       g_realityCheck.visible = false;
       return 0;
     case kDpiChangedMessage:
-      OnDpiChanged(window, HIWORD(wParam));
-      return 0;
+      OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return DpiChangeHandled(window);
     case WM_CLOSE:
       ShutdownApplication(g_mainWindow);
   }

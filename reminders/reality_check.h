@@ -22,8 +22,8 @@ struct RealityCheckPopup {
 
 extern RealityCheckPopup g_realityCheck;
 
-// One reminder: the first call plays the sound and runs the popup as a
-// modal dialog (it returns only when the program ends); later calls fade a
+// One reminder: the first call plays the sound and creates the popup, a
+// modeless dialog kept for the life of the program; later calls fade a
 // dismissed popup in again with the sound, and do nothing while it shows.
 void ShowRealityCheck();
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

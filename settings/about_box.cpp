@@ -24,7 +24,6 @@ SkinButton g_visitButton;
 SkinButton g_helpButton;
 SkinButton g_closeButton;
 bool g_closing = false;  // the fade-out has run; later close requests are ignored
-constexpr UINT kDpiChangedMessage = 0x02E0;  // WM_DPICHANGED (Windows 8.1)
 
 // The controls placed from the template in pixels at the DPI, the
 // background and the buttons' pictures of that scale.
@@ -40,18 +39,20 @@ void LayOutAboutBox(HWND window, int dpi) {
   ResetButtons(&g_aboutSkin);
 }
 
-void OnDpiChanged(HWND window, int dpi) {
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (dpi <= 0 || dpi == g_aboutSkin.dpi) return;
   ReleaseSkin(&g_aboutSkin);
   LayOutAboutBox(window, dpi);
   // Binding the button again took it from the tooltip's subclass.
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
+  MoveToSuggestedRect(window, suggested);
   InvalidateRect(window, nullptr, TRUE);
 }
 
 void InitAboutBox(HWND window) {
   g_closing = false;
   SetWindowTextA(window, kAboutTitle);
+  TakeOverDialogScaling(window);
   SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   SetForegroundWindow(window);
   LayOutAboutBox(window, WindowDpi(window));
@@ -80,7 +81,7 @@ void CloseAboutBox(HWND window) {
 
 void RunAboutBox() { DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, AboutBoxProc, 0); }
 
-INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_INITDIALOG:
       InitAboutBox(window);
@@ -108,8 +109,8 @@ INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM) 
       ResetButtons(&g_aboutSkin);
       return 0;
     case kDpiChangedMessage:
-      OnDpiChanged(window, HIWORD(wParam));
-      return 0;
+      OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+      return DpiChangeHandled(window);
   }
   return 0;
 }

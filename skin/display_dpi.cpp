@@ -217,3 +217,36 @@ void ReleaseBackground(HWND dialog) {
   if (picture) DeleteObject(picture);
   RemovePropA(control, kScaledBackground);
 }
+
+void TakeOverDialogScaling(HWND dialog) {
+  // DIALOG_DPI_CHANGE_BEHAVIORS and DIALOG_CONTROL_DPI_CHANGE_BEHAVIORS.
+  constexpr int kDialogDisableAll = 0x0001;        // DDC_DISABLE_ALL
+  constexpr int kControlDisableFont = 0x0001;      // DCDC_DISABLE_FONT_UPDATE
+  constexpr int kControlDisableRelayout = 0x0002;  // DCDC_DISABLE_RELAYOUT
+  using DialogFn = BOOL(WINAPI*)(HWND, int, int);
+  using ControlFn = BOOL(WINAPI*)(HWND, int, int);
+  static HMODULE user32 = GetModuleHandleA("user32.dll");
+  static auto setDialog = LookUp<DialogFn>(user32, "SetDialogDpiChangeBehavior");
+  static auto setControl = LookUp<ControlFn>(user32, "SetDialogControlDpiChangeBehavior");
+  if (setDialog) setDialog(dialog, kDialogDisableAll, kDialogDisableAll);
+  if (!setControl) return;
+  constexpr int kControlBoth = kControlDisableFont | kControlDisableRelayout;
+  for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    setControl(child, kControlBoth, kControlBoth);
+  }
+}
+
+void MoveToSuggestedRect(HWND window, const RECT* suggested) {
+  if (!suggested) return;
+  RECT own = {};
+  if (!GetWindowRect(window, &own)) return;
+  const ScreenPoint corner =
+      CentreInWorkArea({suggested->left, suggested->top, suggested->right, suggested->bottom},
+                       own.right - own.left, own.bottom - own.top);
+  SetWindowPos(window, nullptr, corner.x, corner.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR DpiChangeHandled(HWND dialog) {
+  SetWindowLongPtrA(dialog, DWLP_MSGRESULT, 0);
+  return TRUE;
+}

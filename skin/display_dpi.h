@@ -38,3 +38,18 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi);
 // Frees the background picture: the static control does not free it when
 // it is destroyed, so a dialog opened many times would keep every one.
 void ReleaseBackground(HWND dialog);
+
+// WM_DPICHANGED (Windows 8.1): the window reached a monitor of another scale.
+inline constexpr UINT kDpiChangedMessage = 0x02E0;
+
+// A dialog that lays itself out for every scale switches off the system's
+// own rescaling of it and of its controls (Windows 10 1703 and later, found
+// at run time), which would otherwise come on top of its own layout.
+void TakeOverDialogScaling(HWND dialog);
+// After the window was laid out for the new scale: places it at the
+// rectangle that WM_DPICHANGED suggested, centred on it where its own size
+// differs, so that a window dragged onto a monitor above or left of the
+// first lands where the system put it. Nothing when no rectangle came.
+void MoveToSuggestedRect(HWND window, const RECT* suggested);
+// WM_DPICHANGED answered as handled by a dialog procedure.
+INT_PTR DpiChangeHandled(HWND dialog);
