@@ -2,8 +2,10 @@
 // quiet hours from the tray menu and from config.txt, waiting while another
 // program is full-screen or the user is away.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
+#include "reminders/morning_question.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -28,6 +30,30 @@ std::string LocalText(int minutes, bool dateAndTime) {
 
 // "YYYY-MM-DD 07:00" of tomorrow.
 std::string TomorrowMorning() { return LocalText(24 * 60, true).substr(0, 11) + "07:00"; }
+
+// Sets TZ for the programs started next so that their local time is
+// hour:minute now (within the running minute), and gives their local date
+// "YYYY-MM-DD". Wine takes each process's local time from its TZ; POSIX
+// writes the offset with the opposite sign.
+std::string SetProgramClock(int hour, int minute) {
+  SYSTEMTIME utc = {};
+  GetSystemTime(&utc);
+  int ahead = (hour * 60 + minute - (utc.wHour * 60 + utc.wMinute) + 2 * 24 * 60) % (24 * 60);
+  if (ahead > 12 * 60) ahead -= 24 * 60;
+  char tz[32];
+  std::snprintf(tz, sizeof tz, "SMX%c%d:%02d", ahead > 0 ? '-' : '+', std::abs(ahead) / 60, std::abs(ahead) % 60);
+  SetEnvironmentVariableA("TZ", tz);
+  FILETIME ft = {};
+  SystemTimeToFileTime(&utc, &ft);
+  ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
+  t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(ahead) * 60 * 10000000LL);
+  ft = {t.LowPart, t.HighPart};
+  SYSTEMTIME local = {};
+  FileTimeToSystemTime(&ft, &local);
+  char date[16];
+  std::snprintf(date, sizeof date, "%04u-%02u-%02u", local.wYear, local.wMonth, local.wDay);
+  return date;
+}
 
 class Polite : public ProgramTest {
  protected:
@@ -137,11 +163,67 @@ TEST_F(Polite, QuietHoursSilenceRemindersAndHollowUntilTheyExcludeNow) {
   EXPECT_TRUE(PopupShows(10000));
 }
 
+TEST_F(Polite, BeforeSevenTheMorningKeepsItsQuiet) {
+  char suiteTz[64] = {};
+  GetEnvironmentVariableA("TZ", suiteTz, sizeof suiteTz);
+  Install();
+  // 00:30: "Until Tomorrow" pauses until 07:00 of the same date.
+  WriteConfig(kCore);
+  const std::string today = SetProgramClock(0, 30);
+  const HWND night = Launch();
+  SetEnvironmentVariableA("TZ", suiteTz[0] ? suiteTz : nullptr);
+  ASSERT_NE(night, nullptr);
+  ChooseSubmenuItem(kMenuPause, kPauseTomorrow);
+  const std::string paused = std::string(kCore) + "pause=" + today + " 07:00\r\n";
+  EXPECT_EQ(WaitConfig(paused), paused);
+  TearDown();
+  started_.clear();
+
+  // 05:00 inside quiet hours 23:00-07:00: neither the start nor a return
+  // after an absence brings the morning question...
+  const std::string core(kCore);
+  WriteConfig(core + "quiet=23:00-07:00\r\n");
+  SetProgramClock(5, 0);
+  const HWND early = Launch();
+  SetEnvironmentVariableA("TZ", suiteTz[0] ? suiteTz : nullptr);
+  ASSERT_NE(early, nullptr);
+  RunUnix("/usr/bin/xdotool mousemove 5 5");
+  PostMessageA(main_, kSetMorningClock, 1500, MAKELPARAM(4 * 60, 13 * 60));
+  SleepMs(3000);
+  RunUnix("/usr/bin/xdotool mousemove 20 20");
+  EXPECT_EQ(WaitForWindow(kMorningTitle, 8000), nullptr);
+  // ...until they end; then the first input does.
+  ChooseSubmenuItem(kMenuOptions, kOptionQuietHours);
+  EXPECT_EQ(WaitConfig(core), core);
+  SleepMs(6000);
+  EXPECT_EQ(FindWindowA(nullptr, kMorningTitle), nullptr);
+  RunUnix("/usr/bin/xdotool mousemove 40 40");
+  EXPECT_NE(WaitForWindow(kMorningTitle, 8000), nullptr);
+}
+
 TEST_F(Polite, ARemindersWaitsForAFullScreenProgramToClose) {
   Install();
   WriteConfig(kCore);
   ASSERT_NE(Launch(), nullptr);
   const std::string helper = BinDir() + "..\\tests\\full_screen_window.exe";
+
+  // A maximized browser or editor is no full-screen program, though its
+  // rectangle reaches past the monitor: the reminder comes on time.
+  Process editor = Start(helper, "maximized");
+  HWND maximized = WaitForWindow("Maximized Test", 10000);
+  ASSERT_NE(maximized, nullptr);
+  const DWORD up = GetTickCount();
+  while (GetForegroundWindow() != maximized && GetTickCount() - up < 5000) SleepMs(50);
+  ASSERT_EQ(GetForegroundWindow(), maximized);
+  ASSERT_TRUE(IsZoomed(maximized));
+  RECT big = {};
+  GetWindowRect(maximized, &big);
+  Tick();
+  EXPECT_TRUE(PopupShows(5000)) << "maximized at " << big.left << "," << big.top << "," << big.right << "," << big.bottom;
+  DismissPopup();
+  PostMessageA(maximized, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitExit(editor, 10000), 0u);
+  Close(editor);
 
   Process screen = Start(helper);
   HWND full = WaitForWindow("Full Screen Test", 10000);
@@ -195,7 +277,7 @@ TEST_F(Polite, AReminderForAnEmptyRoomComesAtTheFirstInput) {
   std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %ld %ld sleep 0.1 mousemove %ld %ld",
                 r.left + 20, r.top + 20, r.left + 30, r.top + 25);
   RunUnix(command);
-  EXPECT_TRUE(PopupShows(5000));
+  EXPECT_TRUE(PopupShows(10000));  // a held reminder looks every 5 s
 }
 
 }  // namespace

@@ -68,7 +68,7 @@ class Practice : public ProgramTest {
     PostMessageA(main_, kSetMorningClock, 1500, MAKELPARAM(0, 24 * 60));
     SleepMs(3000);
     RunUnix("/usr/bin/xdotool mousemove 20 20");
-    return WaitForWindow(kMorningTitle, 5000);
+    return WaitForWindow(kMorningTitle, 8000);
   }
 };
 
@@ -193,9 +193,15 @@ TEST_F(Practice, MyPracticeDrawsTheFourWeeksOfThePreparedRecord) {
   }
   ReleaseDC(nullptr, screen);
 
-  // Escape closes it, and so does its x.
+  EXPECT_EQ(Record(), csv + "2026-01-01 10:0");  // opening it wrote nothing
+
+  // The first reality check comes while it is open: Escape still closes it,
+  // it opens again, and its x closes it.
+  Tick();
+  ASSERT_TRUE(PopupShows(10000));
   PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_TRUE(WaitForNoWindow(kPracticeTitle, 5000));
+  DismissPopup();
   ChooseMenuItem(kMenuPractice);
   window = WaitForWindow(kPracticeTitle, 10000);
   ASSERT_NE(window, nullptr);
@@ -203,12 +209,33 @@ TEST_F(Practice, MyPracticeDrawsTheFourWeeksOfThePreparedRecord) {
   const POINT x = CentreOf(GetDlgItem(window, IDC_PRACTICE_CLOSE));
   RealClick(x.x, x.y, 1);
   EXPECT_TRUE(WaitForNoWindow(kPracticeTitle, 5000));
-  EXPECT_EQ(Record(), csv + "2026-01-01 10:0");  // opening it wrote nothing
 }
 
 TEST_F(Practice, AProgramKilledWhileAppendingLeavesEveryCompleteLineReadable) {
   Install();
   WriteConfig(kCore);
+  // Started as a user starts it, the program ignores the test messages that
+  // any process could post: nothing appended, no answer, and a threshold of
+  // 0 ms for "away" does not hold the reminders back.
+  SetEnvironmentVariableA("SOMNIVEX_TEST_HOOKS", nullptr);
+  LaunchProcess();
+  SetEnvironmentVariableA("SOMNIVEX_TEST_HOOKS", "1");
+  main_ = WaitForWindow(kMainTitle, 30000);
+  ASSERT_NE(main_, nullptr);
+  SleepMs(1500);
+  const UINT hooks[] = {kQueryReady, kSetAwayThreshold, kAppendPracticeLines, kSetMorningClock};
+  for (UINT hook : hooks) {
+    DWORD_PTR answer = 99;
+    EXPECT_NE(SendMessageTimeoutA(main_, hook, hook == kAppendPracticeLines ? 1000 : 0, 0, SMTO_NORMAL, 5000, &answer), 0);
+    EXPECT_EQ(answer, 0u) << hook;
+  }
+  Tick();
+  EXPECT_NE(WaitForWindow(kPopupTitle, 10000), nullptr);
+  EXPECT_EQ(Events(WaitRecord(1)), std::vector<std::string>{"shown"});
+  Kill(started_.back());
+  WaitForNoWindow(kMainTitle, 5000);
+  ASSERT_TRUE(DeleteFileA((folder_ + "practice.csv").c_str()));
+
   ASSERT_NE(Launch(), nullptr);
   PostMessageA(main_, kAppendPracticeLines, 1000, 0);
   const DWORD start = GetTickCount();
