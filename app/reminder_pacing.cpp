@@ -6,7 +6,7 @@
 #include "app/option_menus.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
-#include "reminders/morning_question.h"
+#include "journal/morning_question.h"
 #include "reminders/reality_check.h"
 #include "reminders/reminder_facts.h"
 #include "settings/settings_file.h"

@@ -6,7 +6,7 @@
 #include "app/maker_info.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
-#include "reminders/practice_window.h"
+#include "journal/practice_window.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"

@@ -7,7 +7,7 @@
 #include "app/shutdown.h"
 #include "app/wide_text.h"
 #include "png/png_loader.h"
-#include "reminders/practice_journal.h"
+#include "journal/practice_journal.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"

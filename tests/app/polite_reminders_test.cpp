@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "reminders/morning_question.h"
+#include "journal/morning_question.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "reminders/morning_question.h"
-#include "reminders/practice_record.h"
-#include "reminders/practice_window.h"
+#include "journal/morning_question.h"
+#include "journal/practice_record.h"
+#include "journal/practice_window.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;

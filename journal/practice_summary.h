@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "reminders/practice_record.h"
+#include "journal/practice_record.h"
 
 inline constexpr int kPracticeDays = 28;
 // Answered mornings needed before the link line compares anything.

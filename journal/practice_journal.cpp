@@ -1,4 +1,4 @@
-#include "reminders/practice_journal.h"
+#include "journal/practice_journal.h"
 
 #include <windows.h>
 

@@ -1,13 +1,13 @@
-#include "reminders/morning_question.h"
+#include "journal/morning_question.h"
 
 #include <wtsapi32.h>
 
 #include "app/app_globals.h"
 #include "app/reminder_pacing.h"
 #include "png/png_loader.h"
-#include "reminders/morning_clock.h"
-#include "reminders/practice_journal.h"
-#include "reminders/practice_summary.h"
+#include "journal/morning_clock.h"
+#include "journal/practice_journal.h"
+#include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"

@@ -1,4 +1,4 @@
-#include "reminders/practice_summary.h"
+#include "journal/practice_summary.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "reminders/practice_record.h"
-#include "reminders/practice_summary.h"
+#include "journal/practice_record.h"
+#include "journal/practice_summary.h"
 #include "tests/settings/config_round_trip.h"
 #include "tests/settings/host_scratch.h"
 

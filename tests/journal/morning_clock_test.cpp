@@ -2,7 +2,7 @@
 // the morning, once a day, full-screen work, locks and the start.
 #include <gtest/gtest.h>
 
-#include "reminders/morning_clock.h"
+#include "journal/morning_clock.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "reminders/practice_record.h"
+#include "journal/practice_record.h"
 
 std::string PracticeFilePath();
 // Appends the event; a file that cannot be written costs only the line.

@@ -1,4 +1,4 @@
-#include "reminders/practice_record.h"
+#include "journal/practice_record.h"
 
 #include <cstdio>
 #include <cstring>

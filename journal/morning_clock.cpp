@@ -1,4 +1,4 @@
-#include "reminders/morning_clock.h"
+#include "journal/morning_clock.h"
 
 namespace {
 

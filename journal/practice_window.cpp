@@ -1,12 +1,12 @@
-#include "reminders/practice_window.h"
+#include "journal/practice_window.h"
 
 #include <cstdio>
 #include <string>
 
 #include "app/app_globals.h"
 #include "png/png_loader.h"
-#include "reminders/practice_journal.h"
-#include "reminders/practice_summary.h"
+#include "journal/practice_journal.h"
+#include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
