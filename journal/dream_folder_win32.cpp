@@ -1,0 +1,82 @@
+#include "journal/dream_folder.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+#include "app/app_globals.h"
+#include "app/wide_text.h"
+#include "journal/practice_journal.h"
+#include "reminders/reminder_facts.h"
+#include "settings/config_file_ops.h"
+
+std::string DreamsFolderPath() { return FolderOf(g_paths.settingsFile) + kDreamFolderName + "\\"; }
+
+bool ReadDreamBytes(const std::string& path, std::string* bytes) {
+  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  bytes->assign(kMaxDreamFileBytes + 1, '\0');
+  std::size_t have = 0;
+  bool ok = true;
+  while (have < bytes->size()) {
+    DWORD got = 0;
+    if (!ReadFile(file, &(*bytes)[have], static_cast<DWORD>(bytes->size() - have), &got, nullptr)) {
+      ok = false;
+      break;
+    }
+    if (got == 0) break;
+    have += got;
+  }
+  CloseHandle(file);
+  bytes->resize(have);
+  return ok;
+}
+
+std::vector<DreamFileBytes> ReadDreamFolder(const std::string& folder) {
+  std::vector<DreamFileBytes> files;
+  WIN32_FIND_DATAW found = {};
+  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    DreamFileBytes file;
+    file.name = Utf8(found.cFileName, wcslen(found.cFileName));
+    // Only names of dream files are read at all; the scan passes over others.
+    CivilTime date;
+    if (!ParseDreamFileName(file.name, &date)) continue;
+    if (!ReadDreamBytes(folder + file.name, &file.bytes)) file.bytes.assign(kMaxDreamFileBytes + 1, '\0');
+    files.push_back(std::move(file));
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  return files;
+}
+
+std::vector<SignCount> RecentDreamSigns() {
+  return CountJournalSigns(ScanDreamFiles(ReadDreamFolder(DreamsFolderPath())), DayOf(LocalNow()));
+}
+
+bool SaveDreamBytes(const std::string& path, const std::string& bytes) {
+  CreateDirectoryW(Widen(FolderOf(path)).c_str(), nullptr);
+  const std::string temporary = path + ".saving";
+  std::FILE* file = OpenFile(temporary, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool flushed = FlushFileToDisk(file);
+  const bool closed = std::fclose(file) == 0;
+  if (written && flushed && closed && ReplaceFileAtomically(temporary, path)) return true;
+  RemoveFile(temporary);
+  return false;
+}
+
+bool RecycleDreamFile(const std::string& path) {
+  // SHFileOperation takes a list ending in two NULs.
+  std::wstring from = Widen(path);
+  from.push_back(L'\0');
+  SHFILEOPSTRUCTW op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
+}
