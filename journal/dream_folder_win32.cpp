@@ -17,7 +17,14 @@ bool ReadDreamBytes(const std::string& path, std::string* bytes) {
   HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  bytes->assign(kMaxDreamFileBytes + 1, '\0');
+  // Room for the file as it is now, and never more than the most that is
+  // read: a folder of thousands of files must not take a megabyte each.
+  LARGE_INTEGER size = {};
+  const std::size_t most = kMaxDreamFileBytes + 1;
+  const std::size_t want = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<unsigned long long>(size.QuadPart) < most
+                               ? static_cast<std::size_t>(size.QuadPart) + 1  // one more sees a file that grew
+                               : most;
+  bytes->assign(want, '\0');
   std::size_t have = 0;
   bool ok = true;
   while (have < bytes->size()) {
