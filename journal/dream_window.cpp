@@ -12,6 +12,7 @@
 #include "journal/dream_folder.h"
 #include "journal/journal_layout.h"
 #include "journal/journal_practice.h"
+#include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "png/png_loader.h"
 #include "reminders/reminder_facts.h"
@@ -30,15 +31,6 @@ constexpr UINT_PTR kSaveTimerId = 1;
 // Typing is saved this long after the last key (the promise is 2 s).
 constexpr UINT kSaveDelayMs = 1500;
 constexpr int kResizeBorder = 6;  // at 96 DPI
-
-// The skin's colours, those of My Practice.
-constexpr COLORREF kBackground = RGB(0x17, 0x1b, 0x45);
-constexpr COLORREF kHeader = RGB(0x20, 0x27, 0x62);
-constexpr COLORREF kField = RGB(0x0f, 0x12, 0x33);
-constexpr COLORREF kFrame = RGB(0x3a, 0x41, 0x90);
-constexpr COLORREF kText = RGB(0xe9, 0xeb, 0xff);
-constexpr COLORREF kMuted = RGB(0x9e, 0xa6, 0xdc);
-constexpr COLORREF kWarm = RGB(0xff, 0xe9, 0xa8);
 
 constexpr const wchar_t* kKindNames[] = {L"Lucid dream", L"Dream", L"Fragment"};
 constexpr DreamKind kKinds[] = {DreamKind::Lucid, DreamKind::Dream, DreamKind::Fragment};
@@ -454,11 +446,11 @@ void LayOut() {
 void DrawCloseButton(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
-  HBRUSH back = CreateSolidBrush(kHeader);
+  HBRUSH back = CreateSolidBrush(kTodayColour);
   FillRect(dc, &r, back);
   DeleteObject(back);
   const bool lit = (item.itemState & (ODS_SELECTED | ODS_FOCUS)) != 0;
-  const COLORREF colour = lit ? kWarm : kMuted;
+  const COLORREF colour = lit ? kWarmColour : kMutedColour;
   HPEN pen = CreatePen(PS_SOLID, ScalePixels(2, g_journal.dpi), colour);
   HGDIOBJ oldPen = SelectObject(dc, pen);
   HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
@@ -481,10 +473,10 @@ void Paint(HDC dc) {
   const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi);
   FillRect(dc, &client, g_journal.backgroundBrush);
   const RECT header = {0, 0, client.right, l.header.bottom};
-  HBRUSH headerBrush = CreateSolidBrush(kHeader);
+  HBRUSH headerBrush = CreateSolidBrush(kTodayColour);
   FillRect(dc, &header, headerBrush);
   DeleteObject(headerBrush);
-  HBRUSH frame = CreateSolidBrush(kFrame);
+  HBRUSH frame = CreateSolidBrush(kBaselineColour);
   FrameRect(dc, &client, frame);
   DeleteObject(frame);
   const int pad = ScalePixels(12, g_journal.dpi);
@@ -500,7 +492,7 @@ void Paint(HDC dc) {
     x += w + ScalePixels(8, g_journal.dpi);
   }
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kWarm);
+  SetTextColor(dc, kWarmColour);
   HGDIOBJ oldFont = SelectObject(dc, g_journal.titleFont);
   RECT title = {x, 0, l.close.left - pad, l.header.bottom};
   DrawTextW(dc, L"Dream Journal", -1, &title, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -559,15 +551,15 @@ void Init(HWND window) {
   SetWindowTextA(window, kJournalTitle);
   TakeOverDialogScaling(window);
   g_journal.dpi = WindowDpi(window);
-  g_journal.backgroundBrush = CreateSolidBrush(kBackground);
-  g_journal.fieldBrush = CreateSolidBrush(kField);
+  g_journal.backgroundBrush = CreateSolidBrush(kNightColour);
+  g_journal.fieldBrush = CreateSolidBrush(kFieldColour);
   HICON icon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX));
   SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 
   HWND editor = Item(IDC_JOURNAL_TEXT);
   SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO, 0);
   SendMessageW(editor, EM_SETEVENTMASK, 0, ENM_CHANGE);
-  SendMessageW(editor, EM_SETBKGNDCOLOR, 0, kField);
+  SendMessageW(editor, EM_SETBKGNDCOLOR, 0, kFieldColour);
   // The system's spelling check, where Windows has one (8 and later).
   const LRESULT options = SendMessageW(editor, EM_GETLANGOPTIONS, 0, 0);
   SendMessageW(editor, EM_SETLANGOPTIONS, 0, options | IMF_SPELLCHECKING);
@@ -575,7 +567,7 @@ void Init(HWND window) {
   CHARFORMAT2W format = {};
   format.cbSize = sizeof format;
   format.dwMask = CFM_COLOR;
-  format.crTextColor = kText;
+  format.crTextColor = kTextColour;
   SendMessageW(editor, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
   SendMessageW(editor, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageW(Item(IDC_JOURNAL_SEARCH), EM_SETCUEBANNER, TRUE,
@@ -749,10 +741,10 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       HWND control = reinterpret_cast<HWND>(lParam);
       const bool label = message == WM_CTLCOLORSTATIC && control != Item(IDC_JOURNAL_SIGNS);
       const int id = GetDlgCtrlID(control);
-      SetTextColor(dc, id == IDC_JOURNAL_STATUS || id == IDC_JOURNAL_SIGNS_LABEL ? kMuted
-                       : id == IDC_JOURNAL_SIGNS_TITLE                            ? kWarm
-                                                                                  : kText);
-      SetBkColor(dc, label ? kBackground : kField);
+      SetTextColor(dc, id == IDC_JOURNAL_STATUS || id == IDC_JOURNAL_SIGNS_LABEL ? kMutedColour
+                       : id == IDC_JOURNAL_SIGNS_TITLE                            ? kWarmColour
+                                                                                  : kTextColour);
+      SetBkColor(dc, label ? kNightColour : kFieldColour);
       return reinterpret_cast<INT_PTR>(label ? g_journal.backgroundBrush : g_journal.fieldBrush);
     }
     case kDpiChangedMessage:

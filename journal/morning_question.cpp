@@ -7,6 +7,7 @@
 #include "png/png_loader.h"
 #include "journal/dream_file.h"
 #include "journal/morning_clock.h"
+#include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
@@ -159,10 +160,10 @@ void DrawJournalOffer() {
   HDC dc = CreateCompatibleDC(nullptr);
   for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
     HGDIOBJ old = SelectObject(dc, picture);
-    HBRUSH back = CreateSolidBrush(RGB(0x20, 0x27, 0x62));
+    HBRUSH back = CreateSolidBrush(kTodayColour);
     FillRect(dc, &panel, back);
     DeleteObject(back);
-    HBRUSH face = CreateSolidBrush(picture == g_popup.lit ? RGB(0xb5, 0xbe, 0xff) : RGB(0x8f, 0x9b, 0xff));
+    HBRUSH face = CreateSolidBrush(picture == g_popup.lit ? RGB(0xb5, 0xbe, 0xff) : kCheckedColour);
     HGDIOBJ oldBrush = SelectObject(dc, face);
     HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
     const int round = ScalePixels(10, dpi);
@@ -171,12 +172,12 @@ void DrawJournalOffer() {
     SelectObject(dc, oldBrush);
     DeleteObject(face);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, RGB(0x17, 0x1b, 0x45));
+    SetTextColor(dc, kNightColour);
     HGDIOBJ oldFont = SelectObject(dc, font);
     RECT text = button;
     DrawTextW(dc, L"Write it down", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, small);
-    SetTextColor(dc, RGB(0x9e, 0xa6, 0xdc));
+    SetTextColor(dc, kMutedColour);
     RECT below = {panel.left, button.bottom, panel.right, panel.bottom};
     DrawTextW(dc, L"in your dream journal", -1, &below, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);

@@ -5,6 +5,7 @@
 
 #include "app/app_globals.h"
 #include "png/png_loader.h"
+#include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
@@ -20,14 +21,6 @@ constexpr DWORD kFadeInStepMs = 15;  // as the about box
 constexpr DWORD kFadeOutStepMs = 10;
 constexpr int kOpacity = 250;
 
-// The artwork's colours: the legend shows the same ones.
-constexpr COLORREF kCheckedColour = RGB(0x8f, 0x9b, 0xff);
-constexpr COLORREF kDismissedColour = RGB(0x47, 0x4d, 0x96);
-constexpr COLORREF kTodayColour = RGB(0x20, 0x27, 0x62);
-constexpr COLORREF kBaselineColour = RGB(0x3a, 0x41, 0x90);
-constexpr COLORREF kTextColour = RGB(0xe9, 0xeb, 0xff);
-constexpr COLORREF kMutedColour = RGB(0x9e, 0xa6, 0xdc);
-constexpr COLORREF kWarmColour = RGB(0xff, 0xe9, 0xa8);
 constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                    "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
