@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "app/tray_icon.h"
 #include "app/wide_text.h"
+#include "journal/dream_window.h"
 #include "reminders/hollow_control.h"
 #include "reminders/reality_check.h"
 #include "settings/autostart.h"
@@ -22,6 +23,7 @@ constexpr int kMainWindowOpacity = 230;
 }  // namespace
 
 void ShutdownApplication(HWND mainWindow) {
+  SaveOpenDreamJournal();
   StoreCoreSettings(g_config, g_hollowSwitchOn, g_startupFlag);
   g_config.Save();
   g_config.Clear();

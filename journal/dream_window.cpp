@@ -794,6 +794,10 @@ void RunDreamJournal() {
   Run();
 }
 
+void SaveOpenDreamJournal() {
+  if (g_running && g_journal.window) SaveNow();
+}
+
 void RunDreamJournalAtNewDream(DreamKind kind) {
   if (g_running) {
     RunDreamJournal();

@@ -15,3 +15,5 @@ void RunDreamJournal();
 // The same, at a new dream of last night of this kind, with the keyboard
 // in its text.
 void RunDreamJournalAtNewDream(DreamKind kind);
+// The program ends (Quit, a restart): what was typed is saved first.
+void SaveOpenDreamJournal();
