@@ -54,7 +54,7 @@ fuzz: deps
 
 bench: deps
 	@cmake -S . -B build/bench -DCMAKE_BUILD_TYPE=Release -DSMX_SANITIZE=OFF -DSMX_TESTS=OFF >/dev/null
-	@cmake --build build/bench -j $(JOBS) --target png-bench practice-bench
+	@cmake --build build/bench -j $(JOBS) --target png-bench practice-bench journal-bench
 	@tools/run-bench build/bench
 	@$(MAKE) --no-print-directory wine-tree
 	@tools/bench-programs $(IDLE_SECONDS)
