@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "reminders/practice_record.h"
-#include "reminders/practice_summary.h"
+#include "journal/practice_record.h"
+#include "journal/practice_summary.h"
 
 namespace {
 
