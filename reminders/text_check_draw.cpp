@@ -17,11 +17,20 @@ constexpr int kDesignWidth = 337;
 constexpr std::uint32_t kTextColour = 0xE9EBFF;  // the artwork's text colour
 constexpr std::uint32_t kWarmColour = 0xFFE9A8;  // its warm accent
 
-// A face the artwork's own look comes closest to: DejaVu Sans where it is
-// installed, else Tahoma, which every Windows has.
-HFONT CheckFont(HDC dc, int emPixels, bool bold) {
+// How a line is drawn: bold or not, and in which face. The face the
+// artwork's own look comes closest to is DejaVu Sans where it is installed;
+// Tahoma, which every Windows has, stands in where it is not, and for text
+// with characters DejaVu Sans lacks (Tahoma borrows them from the system's
+// other fonts, DejaVu Sans from none).
+struct LineFont {
+  bool bold = true;
+  bool tahoma = false;
+};
+
+HFONT CheckFont(HDC dc, int emPixels, LineFont style) {
   for (const char* face : {"DejaVu Sans", "Tahoma"}) {
-    HFONT font = CreateFontA(-emPixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    if (style.tahoma && std::strcmp(face, "Tahoma") != 0) continue;
+    HFONT font = CreateFontA(-emPixels, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                              OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
     if (!font) continue;
     HGDIOBJ old = SelectObject(dc, font);
@@ -51,7 +60,7 @@ struct Canvas {
   int scale = 100;        // the display scale the picture was drawn for
   struct Font {
     int em;
-    bool bold;
+    LineFont style;
     HFONT handle;
   };
   std::vector<Font> fonts;  // made once per size and weight while drawing
@@ -119,19 +128,37 @@ void CloseCanvas(Canvas* c) {
   *c = Canvas();
 }
 
-HFONT FontOf(Canvas& c, int em, bool bold) {
+HFONT FontOf(Canvas& c, int em, LineFont style) {
   for (const Canvas::Font& f : c.fonts) {
-    if (f.em == em && f.bold == bold) return f.handle;
+    if (f.em == em && f.style.bold == style.bold && f.style.tahoma == style.tahoma) return f.handle;
   }
-  HFONT font = CheckFont(c.dc, em, bold);
-  if (font) c.fonts.push_back({em, bold, font});
+  HFONT font = CheckFont(c.dc, em, style);
+  if (font) c.fonts.push_back({em, style, font});
   return font;
+}
+
+// The style for a whole text: Tahoma when the first choice of face lacks
+// one of its characters.
+LineFont StyleFor(Canvas& c, std::string_view text, int em, bool bold) {
+  LineFont style;
+  style.bold = bold;
+  HFONT font = FontOf(c, em, style);
+  const std::wstring wide = Widen(std::string(text));
+  if (!font || wide.empty()) return style;
+  std::vector<WORD> glyphs(wide.size());
+  HGDIOBJ old = SelectObject(c.dc, font);
+  const DWORD done = GetGlyphIndicesW(c.dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                                      GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(c.dc, old);
+  for (WORD g : glyphs) style.tahoma = style.tahoma || g == 0xFFFF;
+  style.tahoma = style.tahoma || done == GDI_ERROR;
+  return style;
 }
 
 // The width of a UTF-8 line in pixels; past any width when the font
 // cannot be made, so that nothing unmeasured is drawn.
-int MeasureLine(Canvas& c, int em, bool bold, std::string_view text) {
-  HFONT font = FontOf(c, em, bold);
+int MeasureLine(Canvas& c, int em, LineFont style, std::string_view text) {
+  HFONT font = FontOf(c, em, style);
   if (!font) return 1 << 30;
   const std::wstring wide = Widen(std::string(text));
   SIZE size = {};
@@ -144,8 +171,8 @@ int MeasureLine(Canvas& c, int em, bool bold, std::string_view text) {
 // Draws one UTF-8 line centred in its box and blends it into the picture
 // in `colour`. Only the box's pixels are read back, so nothing lands
 // outside it whatever the font does.
-bool DrawLine(Canvas& c, const CheckRect& box, int em, bool bold, std::string_view text, std::uint32_t colour) {
-  HFONT font = FontOf(c, em, bold);
+bool DrawLine(Canvas& c, const CheckRect& box, int em, LineFont style, std::string_view text, std::uint32_t colour) {
+  HFONT font = FontOf(c, em, style);
   if (!font) return false;
   const int left = box.left < 0 ? 0 : box.left;
   const int top = box.top < 0 ? 0 : box.top;
@@ -182,8 +209,10 @@ bool DrawLine(Canvas& c, const CheckRect& box, int em, bool bold, std::string_vi
 
 // A text fitted to a width in the canvas's fonts: smaller, then wrapped
 // onto at most maxLines lines, then cut.
-FittedText FitLines(Canvas& c, std::string_view text, int width, int em, int minEm, int maxLines, bool bold) {
-  const MeasureText measure = [&c, bold](int size, std::string_view line) { return MeasureLine(c, size, bold, line); };
+FittedText FitLines(Canvas& c, std::string_view text, int width, int em, int minEm, int maxLines, LineFont style) {
+  const MeasureText measure = [&c, style](int size, std::string_view line) {
+    return MeasureLine(c, size, style, line);
+  };
   return FitText(text, width, em, minEm, maxLines, measure);
 }
 
@@ -195,8 +224,9 @@ bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
   const TextCheckLayout layout = LayOutTextCheck(c.scale);
   // A font wider than the layout's bound is drawn smaller until it fits.
   auto draw = [&c](const CheckRect& box, int em, const char* text, std::uint32_t colour) {
-    const FittedText fitted = FitLines(c, text, box.right - box.left, em, em / 2, 1, true);
-    return fitted.lines.empty() || DrawLine(c, box, fitted.em, true, fitted.lines[0], colour);
+    const LineFont bold;
+    const FittedText fitted = FitLines(c, text, box.right - box.left, em, em / 2, 1, bold);
+    return fitted.lines.empty() || DrawLine(c, box, fitted.em, bold, fitted.lines[0], colour);
   };
   bool ok = draw(layout.word, layout.wordEm, word, kTextColour);
   ok = draw(layout.time, layout.timeEm, clock, kWarmColour) && ok;
@@ -212,15 +242,17 @@ bool DrawSignCheck(HBITMAP picture, const std::string& sign) {
   // caption and the question centred together in the free area.
   SignCheckLayout layout = LayOutSignCheck(c.scale, kSignQuestionLines);
   const int width = layout.caption.right - layout.caption.left;
-  const FittedText caption =
-      FitLines(c, SignCheckCaption(sign), width, layout.captionEm, layout.captionMinEm, 1, true);
-  const FittedText question =
-      FitLines(c, kSignCheckQuestion, width, layout.questionEm, layout.questionMinEm, kSignQuestionLines, false);
+  const std::string captionText = SignCheckCaption(sign);
+  const LineFont captionStyle = StyleFor(c, captionText, layout.captionEm, true);
+  const LineFont questionStyle = {false, false};
+  const FittedText caption = FitLines(c, captionText, width, layout.captionEm, layout.captionMinEm, 1, captionStyle);
+  const FittedText question = FitLines(c, kSignCheckQuestion, width, layout.questionEm, layout.questionMinEm,
+                                       kSignQuestionLines, questionStyle);
   layout = LayOutSignCheck(c.scale, static_cast<int>(question.lines.size()));
   bool ok = true;
-  if (!caption.lines.empty()) ok = DrawLine(c, layout.caption, caption.em, true, caption.lines[0], kWarmColour);
+  if (!caption.lines.empty()) ok = DrawLine(c, layout.caption, caption.em, captionStyle, caption.lines[0], kWarmColour);
   for (std::size_t i = 0; i < question.lines.size(); ++i) {
-    ok = DrawLine(c, layout.question[i], question.em, false, question.lines[i], kTextColour) && ok;
+    ok = DrawLine(c, layout.question[i], question.em, questionStyle, question.lines[i], kTextColour) && ok;
   }
   CloseCanvas(&c);
   return ok;
