@@ -11,6 +11,7 @@
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
 #include "reminders/hollow_control.h"
+#include "journal/dream_window.h"
 #include "journal/morning_question.h"
 #include "journal/practice_journal.h"
 #include "reminders/reality_check.h"
@@ -354,6 +355,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kSetMorningClock:
       SetMorningClockForTest(window, static_cast<unsigned>(wParam), LOWORD(lParam), HIWORD(lParam));
       return Answer(window, 1);
+    case kOpenJournalAtNewDream:
+      RunDreamJournalAtNewDream(static_cast<DreamKind>(wParam <= 2 ? wParam : 1));
+      return Answer(window, 0);
     case kAppendPracticeLines:
       for (WPARAM i = 0; i < wParam; ++i) RecordPractice(PracticeEvent::Shown);
       return Answer(window, 1);

@@ -6,6 +6,7 @@
 #include "app/maker_info.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
+#include "journal/dream_window.h"
 #include "journal/practice_window.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
@@ -44,6 +45,9 @@ void OpenTrayMenu(HWND mainWindow) {
     case IDM_MY_PRACTICE:
       RunPracticeWindow();
       break;
+    case IDM_DREAM_JOURNAL:
+      RunDreamJournal();
+      break;
     case IDM_STARTUP:
       ToggleAutostart();
       SaveSettings();
@@ -75,6 +79,7 @@ void CreateTrayIcon(HWND mainWindow) {
   AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
   AppendOptionMenus(g_trayMenu);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_MY_PRACTICE, "My Practice...");
+  AppendMenuA(g_trayMenu, MF_STRING, IDM_DREAM_JOURNAL, "Dream Journal...");
   AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
   AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
 }

@@ -1,25 +1,57 @@
 #include "journal/dream_folder.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <cstdint>
+#include <cstdio>
 
 #include "app/app_globals.h"
 #include "app/wide_text.h"
+#include "journal/practice_journal.h"
+#include "reminders/reminder_facts.h"
 #include "settings/config_file_ops.h"
 
 namespace {
 
-// At most kMaxDreamFileBytes + 1 bytes of the file: one past the limit is
-// enough to tell the scan that it is too big. False when it cannot be
-// opened or read, for instance while another program holds it locked.
-bool ReadCapped(const std::wstring& path, std::string* bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+// The dream files of the folder whose names `keep` accepts, read. Only
+// names of dream files are read at all (the scan passes over others); the
+// pattern's matches are checked that way too, since a pattern can also
+// match through a file's short name. A file that cannot be read is listed
+// with more than kMaxDreamFileBytes bytes, so that the scan shows it as
+// unreadable.
+template <typename Keep>
+std::vector<DreamFileBytes> ReadDreamFiles(const std::string& folder, Keep keep) {
+  std::vector<DreamFileBytes> files;
+  WIN32_FIND_DATAW found = {};
+  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    DreamFileBytes file;
+    file.name = Utf8(found.cFileName, wcslen(found.cFileName));
+    CivilTime date;
+    if (!ParseDreamFileName(file.name, &date) || !keep(date)) continue;
+    if (!ReadDreamBytes(folder + file.name, &file.bytes)) file.bytes.assign(kMaxDreamFileBytes + 1, '\0');
+    files.push_back(std::move(file));
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  return files;
+}
+
+}  // namespace
+
+std::string DreamsFolderPath() { return FolderOf(g_paths.settingsFile) + kDreamFolderName + "\\"; }
+
+bool ReadDreamBytes(const std::string& path, std::string* bytes) {
+  HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
+  // Room for the file as large as it says it is (a journal of years holds
+  // thousands of small files), and one byte past the limit at most.
   constexpr std::size_t kCap = kMaxDreamFileBytes + 1;
-  LARGE_INTEGER size = {};
   bytes->clear();
+  LARGE_INTEGER size = {};
   if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
     bytes->reserve(static_cast<std::uint64_t>(size.QuadPart) < kCap ? static_cast<std::size_t>(size.QuadPart) : kCap);
   }
@@ -39,54 +71,39 @@ bool ReadCapped(const std::wstring& path, std::string* bytes) {
   return ok;
 }
 
-bool EndsWithMd(const std::string& name) {
-  const std::size_t n = name.size();
-  return n >= 3 && name[n - 3] == '.' && (name[n - 2] | 0x20) == 'm' && (name[n - 1] | 0x20) == 'd';
-}
-
-// The "*.md" files of the folder whose names `keep` accepts, read. A file
-// that cannot be read is left out; the pattern's matches are checked
-// again, since a pattern can also match through a file's short name.
-template <typename Keep>
-std::vector<DreamFileBytes> ReadMatchingFiles(const std::string& folder, Keep keep) {
-  std::vector<DreamFileBytes> files;
-  const std::wstring wideFolder = Widen(folder);
-  WIN32_FIND_DATAW found = {};
-  HANDLE find = FindFirstFileW((wideFolder + L"*.md").c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    DreamFileBytes file;
-    file.name = Utf8(found.cFileName, lstrlenW(found.cFileName));
-    if (!EndsWithMd(file.name) || !keep(file.name)) continue;
-    if (ReadCapped(wideFolder + found.cFileName, &file.bytes)) files.push_back(std::move(file));
-  } while (FindNextFileW(find, &found));
-  FindClose(find);
-  return files;
-}
-
-std::int64_t Today() {
-  SYSTEMTIME now = {};
-  GetLocalTime(&now);
-  return DayOf(ToLocalMinute(CivilTime{now.wYear, now.wMonth, now.wDay, 0, 0}));
-}
-
-}  // namespace
-
-std::string DreamsFolderPath() { return FolderOf(g_paths.settingsFile) + kDreamFolderName + "\\"; }
-
 std::vector<DreamFileBytes> ReadDreamFolder(const std::string& folder) {
-  return ReadMatchingFiles(folder, [](const std::string&) { return true; });
+  return ReadDreamFiles(folder, [](const CivilTime&) { return true; });
 }
 
 std::vector<SignCount> RecentDreamSigns() {
-  const std::int64_t today = Today();
-  // Only the mornings inside the window are read: their signs are the only
-  // ones counted, and a reminder then reads about ninety small files
-  // however many years the journal holds.
-  auto inside = [today](const std::string& name) {
-    CivilTime date;
-    return ParseDreamFileName(name, &date) && InsideSignWindow(DayOf(ToLocalMinute(date)), today);
-  };
-  return CountJournalSigns(ScanDreamFiles(ReadMatchingFiles(DreamsFolderPath(), inside)), today);
+  const std::int64_t today = DayOf(LocalNow());
+  // Only the mornings inside the window are read: theirs are the only signs
+  // counted, and a reminder then opens about ninety small files however
+  // many years the journal holds.
+  auto inside = [today](const CivilTime& date) { return InsideSignWindow(DayOf(ToLocalMinute(date)), today); };
+  return CountJournalSigns(ScanDreamFiles(ReadDreamFiles(DreamsFolderPath(), inside)), today);
+}
+
+bool SaveDreamBytes(const std::string& path, const std::string& bytes) {
+  CreateDirectoryW(Widen(FolderOf(path)).c_str(), nullptr);
+  const std::string temporary = path + ".saving";
+  std::FILE* file = OpenFile(temporary, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  const bool flushed = FlushFileToDisk(file);
+  const bool closed = std::fclose(file) == 0;
+  if (written && flushed && closed && ReplaceFileAtomically(temporary, path)) return true;
+  RemoveFile(temporary);
+  return false;
+}
+
+bool RecycleDreamFile(const std::string& path) {
+  // SHFileOperation takes a list ending in two NULs.
+  std::wstring from = Widen(path);
+  from.push_back(L'\0');
+  SHFILEOPSTRUCTW op = {};
+  op.wFunc = FO_DELETE;
+  op.pFrom = from.c_str();
+  op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+  return SHFileOperationW(&op) == 0 && !op.fAnyOperationsAborted;
 }

@@ -5,12 +5,14 @@
 #include "app/app_globals.h"
 #include "app/reminder_pacing.h"
 #include "png/png_loader.h"
+#include "journal/dream_file.h"
 #include "journal/morning_clock.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
+#include "skin/display_scale.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -41,7 +43,15 @@ struct MorningPopup {
   int pressed = 0;  // the control the left button went down on
   bool dragging = false;
   POINT grab = {};  // the cursor's offset in the window while dragging
+  // After "A lucid dream" or "A dream": the answer is recorded, and the
+  // popup stays a few seconds longer with "Write it down" over its answers.
+  bool offersJournal = false;
+  DreamKind dreamKind = DreamKind::Dream;
 };
+
+// How long "Write it down" is offered before the popup fades out.
+constexpr UINT_PTR kOfferTimerId = 1;
+constexpr UINT kOfferMs = 8000;
 
 MorningPopup g_popup;
 MorningClock g_clock;
@@ -65,6 +75,13 @@ RECT PlaceRect(int id) {
 }
 
 int PlaceAt(POINT client) {
+  if (g_popup.offersJournal) {
+    for (int id : {IDC_MORNING_WRITE, IDC_MORNING_CLOSE}) {
+      const RECT r = PlaceRect(id);
+      if (PtInRect(&r, client)) return id;
+    }
+    return 0;
+  }
   for (const Place& place : kPlaces) {
     const RECT r = PlaceRect(place.id);
     if (PtInRect(&r, client)) return place.id;
@@ -130,6 +147,55 @@ bool LoadPictures(HWND window, int dpi) {
   return true;
 }
 
+// "Write it down" drawn over the answers into both pictures: a panel in
+// the popup's colours with the button on it, lit in the hover picture.
+void DrawJournalOffer() {
+  RECT panel = PlaceRect(IDC_MORNING_LUCID), none = PlaceRect(IDC_MORNING_NONE);
+  panel.right = none.right;
+  const RECT button = PlaceRect(IDC_MORNING_WRITE);
+  const int dpi = g_popup.dpi;
+  HFONT font = CreatePointFontAtDpi("Arial", 11, FW_BOLD, 0, dpi);
+  HFONT small = CreatePointFontAtDpi("Arial", 8, FW_NORMAL, 0, dpi);
+  HDC dc = CreateCompatibleDC(nullptr);
+  for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
+    HGDIOBJ old = SelectObject(dc, picture);
+    HBRUSH back = CreateSolidBrush(RGB(0x20, 0x27, 0x62));
+    FillRect(dc, &panel, back);
+    DeleteObject(back);
+    HBRUSH face = CreateSolidBrush(picture == g_popup.lit ? RGB(0xb5, 0xbe, 0xff) : RGB(0x8f, 0x9b, 0xff));
+    HGDIOBJ oldBrush = SelectObject(dc, face);
+    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    const int round = ScalePixels(10, dpi);
+    RoundRect(dc, button.left, button.top, button.right + 1, button.bottom + 1, round, round);
+    SelectObject(dc, oldPen);
+    SelectObject(dc, oldBrush);
+    DeleteObject(face);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0x17, 0x1b, 0x45));
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    RECT text = button;
+    DrawTextW(dc, L"Write it down", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, small);
+    SetTextColor(dc, RGB(0x9e, 0xa6, 0xdc));
+    RECT below = {panel.left, button.bottom, panel.right, panel.bottom};
+    DrawTextW(dc, L"in your dream journal", -1, &below, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, oldFont);
+    SelectObject(dc, old);
+    GdiFlush();
+    // GDI leaves the alpha of what it drew at 0: the panel is opaque.
+    std::uint32_t* pixels = Pixels(picture);
+    RECT r = panel;
+    const RECT all = {0, 0, g_popup.width, g_popup.height};
+    IntersectRect(&r, &r, &all);
+    for (LONG y = r.top; pixels && y < r.bottom; ++y) {
+      for (LONG x = r.left; x < r.right; ++x) pixels[static_cast<std::size_t>(y) * g_popup.width + x] |= 0xFF000000u;
+    }
+  }
+  DeleteDC(dc);
+  DeleteObject(font);
+  DeleteObject(small);
+}
+
 void Show() {
   Compose();
   PaintLayeredBitmap(g_popup.window, g_popup.shown, g_popup.width, g_popup.height);
@@ -159,6 +225,23 @@ void OnButtonUp(POINT client) {
     return;
   }
   if (!pressed || PlaceAt(client) != pressed) return;
+  if (pressed == IDC_MORNING_WRITE) {
+    const DreamKind kind = g_popup.dreamKind;
+    Close(PracticeEvent::None, false);
+    PostMessageA(g_mainWindow, kOpenJournalAtNewDream, static_cast<WPARAM>(kind), 0);
+    return;
+  }
+  if (!g_popup.offersJournal && (pressed == IDC_MORNING_LUCID || pressed == IDC_MORNING_DREAM)) {
+    // The answer is kept at once; the dream may be written down now.
+    RecordPractice(pressed == IDC_MORNING_LUCID ? PracticeEvent::Lucid : PracticeEvent::Dream);
+    g_popup.offersJournal = true;
+    g_popup.dreamKind = pressed == IDC_MORNING_LUCID ? DreamKind::Lucid : DreamKind::Dream;
+    DrawJournalOffer();
+    g_popup.hot = 0;
+    Show();
+    SetTimer(g_popup.window, kOfferTimerId, kOfferMs, nullptr);
+    return;
+  }
   for (const Place& place : kPlaces) {
     if (place.id == pressed) Close(place.answer, pressed != IDC_MORNING_CLOSE);
   }
@@ -189,6 +272,7 @@ void OnButtonDown(HWND window, POINT client) {
 
 void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (dpi <= 0 || dpi == g_popup.dpi || !LoadPictures(window, dpi)) return;
+  if (g_popup.offersJournal) DrawJournalOffer();
   SetWindowPos(window, nullptr, 0, 0, g_popup.width, g_popup.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   MoveToSuggestedRect(window, suggested);
   Show();
@@ -198,6 +282,7 @@ void InitPopup(HWND window) {
   g_popup.window = window;
   g_popup.hot = g_popup.pressed = 0;
   g_popup.dragging = false;
+  g_popup.offersJournal = false;
   SetWindowTextA(window, kMorningTitle);
   TakeOverDialogScaling(window);
   if (!LoadPictures(window, WindowDpi(window))) {
@@ -239,6 +324,9 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return TRUE;
     case WM_CAPTURECHANGED:
       g_popup.dragging = false;
+      return TRUE;
+    case WM_TIMER:
+      if (wParam == kOfferTimerId) Close(PracticeEvent::None, false);
       return TRUE;
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

@@ -8,6 +8,9 @@
 
 inline constexpr const char kMorningTitle[] = "SMX - Good Morning";
 inline constexpr UINT_PTR kMorningTimerId = 152;
+// Posted to the main window by "Write it down": wParam is the DreamKind of
+// the new dream the journal opens at.
+inline constexpr UINT kOpenJournalAtNewDream = WM_APP + 0x70;
 
 // Start-up: reads the record once for today's answer, asks at once when
 // the program starts in the morning, and sets the polls going. Nothing

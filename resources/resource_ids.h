@@ -8,6 +8,7 @@
 #define IDD_POPUP             101   /* about box and reality-check popup */
 #define IDD_MORNING           716   /* the morning question */
 #define IDD_PRACTICE          717   /* "My Practice": the last four weeks */
+#define IDD_JOURNAL           718   /* the dream journal */
 
 /* Plain bitmaps */
 #define IDB_MAIN_BACKGROUND   520   /* 428 x 372, 32 bpp */
@@ -42,6 +43,7 @@
 #define IDC_MORNING_DREAM     1102
 #define IDC_MORNING_NONE      1103
 #define IDC_MORNING_CLOSE     1104
+#define IDC_MORNING_WRITE     1105  /* "Write it down", drawn after a dream was answered */
 
 /* "My Practice" window (template 717): its x, and hidden placeholders for
    what is drawn at run time */
@@ -49,6 +51,22 @@
 #define IDC_PRACTICE_CHART    1112  /* the 28 columns */
 #define IDC_PRACTICE_STREAK   1113
 #define IDC_PRACTICE_LINK     1114  /* the line about checks and lucid nights */
+
+/* The dream journal (template 718): standard Unicode controls in a skinned
+   frame, placed at run time for the window's size and scale */
+#define IDC_JOURNAL_CLOSE     1120
+#define IDC_JOURNAL_SEARCH    1121
+#define IDC_JOURNAL_LIST      1122  /* the mornings, newest first */
+#define IDC_JOURNAL_SIGNS_TITLE 1123
+#define IDC_JOURNAL_TOP_SIGNS 1124  /* the ten most frequent dream signs */
+#define IDC_JOURNAL_DREAMS    1125  /* the dreams of the selected morning */
+#define IDC_JOURNAL_KIND      1126
+#define IDC_JOURNAL_NEW       1127
+#define IDC_JOURNAL_DELETE    1128
+#define IDC_JOURNAL_SIGNS_LABEL 1129
+#define IDC_JOURNAL_SIGNS     1130
+#define IDC_JOURNAL_TEXT      1131  /* the editor (RichEdit) */
+#define IDC_JOURNAL_STATUS    1132
 
 /* PNG pictures of somnivex (RCDATA) */
 #define IDP_TEST              529
@@ -127,5 +145,6 @@
 #define IDM_VARY_CHECKS       414
 #define IDM_MORNING_QUESTION  415
 #define IDM_MY_PRACTICE       421
+#define IDM_DREAM_JOURNAL     422
 
 #endif

@@ -160,8 +160,8 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHE
 
 Section "Install"
   Call StopSomnivex
-  ; Only the shipped files are written: config.txt and the practice record of
-  ; an earlier install stay as they are.
+  ; Only the shipped files are written: config.txt, the practice record and
+  ; the Dreams folder of an earlier install stay as they are.
   SetOutPath "$INSTDIR"
   ClearErrors
   File "${SMX_FILES}/somnivex.exe"
@@ -190,12 +190,17 @@ Section "Install"
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 SectionEnd
 
-; Deletes the settings and practice record kept in the folder $0.
+; Deletes the settings, the practice record and the dream journal kept in
+; the folder. Only the journal's own files go: a Dreams folder that holds
+; anything else of the user's stays.
 !macro SMX_DELETE_USER_FILES folder
   Delete "${folder}\config.txt"
   Delete "${folder}\config.txt.tmp"
   Delete "${folder}\practice.csv"
   Delete "${folder}\practice.csv.tmp"
+  Delete "${folder}\Dreams\*.md"
+  Delete "${folder}\Dreams\*.md.saving"
+  RMDir "${folder}\Dreams"
 !macroend
 
 Section "Uninstall"
@@ -207,7 +212,9 @@ Section "Uninstall"
   ${OrIf} ${FileExists} "$INSTDIR\practice.csv"
   ${OrIf} ${FileExists} "$4\config.txt"
   ${OrIf} ${FileExists} "$4\practice.csv"
-    MessageBox MB_YESNO|MB_ICONQUESTION "Keep your ${PRODUCT} settings and practice record?$\r$\n$\r$\nChoose Yes if you may install ${PRODUCT} again, No to remove them too." /SD IDYES IDYES +2
+  ${OrIf} ${FileExists} "$INSTDIR\Dreams\*.*"
+  ${OrIf} ${FileExists} "$4\Dreams\*.*"
+    MessageBox MB_YESNO|MB_ICONQUESTION "Keep your ${PRODUCT} settings, practice record and dream journal?$\r$\n$\r$\nChoose Yes if you may install ${PRODUCT} again, No to remove them too." /SD IDYES IDYES +2
     StrCpy $5 0
   ${EndIf}
 

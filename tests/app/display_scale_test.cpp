@@ -5,6 +5,7 @@
 // windows are the artwork's size and centred in the work area, and the
 // 150 % main window shows the 150 % background pixel for pixel.
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <sstream>
@@ -193,6 +194,12 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     bool shellFont;
   } cases[] = {{96, 100, true}, {120, 125, true}, {144, 150, true}, {192, 200, true}, {96, 100, false}};
   Install();
+  // A night in the journal, so that its window shows a dream.
+  CreateDirectoryA((folder_ + "Dreams").c_str(), nullptr);
+  ASSERT_TRUE(WriteFile(folder_ + "Dreams\\2026-11-30.md",
+                        "## Lucid dream\r\nDream signs: flying, the old school\r\nI stood in the corridor of my old "
+                        "school and noticed the clock had no hands. I looked at my hand and knew I was dreaming, then "
+                        "flew over the roofs towards the sea.\r\n"));
   for (const auto& c : cases) {
     const std::string label = std::to_string(c.dpi) + (c.shellFont ? " DPI" : " DPI, no dialog font substitute");
     SCOPED_TRACE(label);
@@ -200,6 +207,7 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     SetShellFontSubstitute(c.shellFont);
     const ArtworkSet art = ArtworkSet::Read(c.scale);
     ASSERT_FALSE(art.places.empty());
+    WriteConfig("time=30\r\nhollow=off\r\nstartup=0\r\n");  // the journal opens at its first size
 
     ASSERT_NE(Launch("-run"), nullptr);
     const SIZE mainSize = art.Background("main_background", SIZE{428, 372});
@@ -257,6 +265,27 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     ExpectControlsOnTheirPlaces(practice, art, {{IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE}}, "My Practice");
     PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
     EXPECT_TRUE(WaitForNoWindow("SMX - My Practice", 10000));
+
+    // The dream journal: its first size at the scale, inside the work area,
+    // the editor inside the window.
+    ChooseMenuItem(kMenuJournal);
+    HWND journal = WaitForWindow("SMX - Dream Journal", 20000);
+    ASSERT_NE(journal, nullptr);
+    WaitIdle(journal);
+    RECT frame = {}, editor = {}, work = {};
+    GetWindowRect(journal, &frame);
+    GetWindowRect(GetDlgItem(journal, IDC_JOURNAL_TEXT), &editor);
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const long wantWidth = std::min<long>(MulDiv(780, static_cast<int>(c.dpi), 96), work.right - work.left);
+    EXPECT_EQ(frame.right - frame.left, wantWidth) << "dream journal";
+    EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right && frame.bottom <= work.bottom);
+    EXPECT_TRUE(editor.left > frame.left && editor.right < frame.right && editor.bottom < frame.bottom);
+    if (c.scale == 150 && c.shellFont) {
+      SleepMs(300);
+      KeepForReadme(CaptureScreen(journal, "journal-150"), "dream-journal-150.png");
+    }
+    PostMessageA(journal, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitForNoWindow("SMX - Dream Journal", 10000));
 
     Command(IDC_TEST_REALITY);
     HWND popup = WaitForWindow(kPopupTitle, 20000);

@@ -57,6 +57,16 @@ std::string SetProgramClock(int hour, int minute) {
 
 class Polite : public ProgramTest {
  protected:
+  // Real input: the mouse moves over the program's window (Wine hears of
+  // no input elsewhere on the screen).
+  void MoveMouseOverTheWindow(int offset) {
+    RECT r = {};
+    GetWindowRect(main_, &r);
+    char command[160];
+    std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %ld %ld sleep 0.1 mousemove %ld %ld",
+                  r.left + 20 + offset, r.top + 20, r.left + 30 + offset, r.top + 25);
+    RunUnix(command);
+  }
   // The marks of the items these tests choose (without "Morning Question").
   LRESULT Marks() { return Query(kQueryOptionMenus) & 31; }
   bool HollowRunsWithin(DWORD timeoutMs, int want) {
@@ -187,17 +197,17 @@ TEST_F(Polite, BeforeSevenTheMorningKeepsItsQuiet) {
   const HWND early = Launch();
   SetEnvironmentVariableA("TZ", suiteTz[0] ? suiteTz : nullptr);
   ASSERT_NE(early, nullptr);
-  RunUnix("/usr/bin/xdotool mousemove 5 5");
+  MoveMouseOverTheWindow(0);
   PostMessageA(main_, kSetMorningClock, 1500, MAKELPARAM(4 * 60, 13 * 60));
   SleepMs(3000);
-  RunUnix("/usr/bin/xdotool mousemove 20 20");
+  MoveMouseOverTheWindow(10);
   EXPECT_EQ(WaitForWindow(kMorningTitle, 8000), nullptr);
   // ...until they end; then the first input does.
   ChooseSubmenuItem(kMenuOptions, kOptionQuietHours);
   EXPECT_EQ(WaitConfig(core), core);
   SleepMs(6000);
   EXPECT_EQ(FindWindowA(nullptr, kMorningTitle), nullptr);
-  RunUnix("/usr/bin/xdotool mousemove 40 40");
+  MoveMouseOverTheWindow(20);
   EXPECT_NE(WaitForWindow(kMorningTitle, 8000), nullptr);
 }
 
@@ -260,23 +270,18 @@ TEST_F(Polite, AReminderForAnEmptyRoomComesAtTheFirstInput) {
   Install();
   WriteConfig(kCore);
   ASSERT_NE(Launch(), nullptr);
-  // The test hook shortens "away" from five minutes to three seconds.
+  // The test hook shortens "away" from five minutes to six seconds, longer
+  // than the 5 s between the looks of a held reminder.
   DWORD_PTR ok = 0;
-  SendMessageTimeoutA(main_, kSetAwayThreshold, 3000, 0, SMTO_NORMAL, 5000, &ok);
+  SendMessageTimeoutA(main_, kSetAwayThreshold, 6000, 0, SMTO_NORMAL, 5000, &ok);
   ASSERT_EQ(ok, 1u);
-  SleepMs(4000);
+  SleepMs(7000);
   Tick();
   SleepMs(1500);
   EXPECT_EQ(Query(kQueryPopupVisible), 0);
   EXPECT_EQ(Query(kQueryPacing), 1u);
-  // The user comes back: the mouse moves over the program's window (Wine
-  // hears of no input elsewhere on the screen).
-  RECT r = {};
-  GetWindowRect(main_, &r);
-  char command[160];
-  std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %ld %ld sleep 0.1 mousemove %ld %ld",
-                r.left + 20, r.top + 20, r.left + 30, r.top + 25);
-  RunUnix(command);
+  // The user comes back.
+  MoveMouseOverTheWindow(0);
   EXPECT_TRUE(PopupShows(10000));  // a held reminder looks every 5 s
 }
 

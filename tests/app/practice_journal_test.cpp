@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/dream_window.h"
 #include "journal/morning_question.h"
 #include "journal/practice_record.h"
 #include "journal/practice_window.h"
@@ -113,8 +114,33 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
     }
     const POINT at = CentreOf(GetDlgItem(question, a.place));
     RealClick(at.x, at.y, 1);
-    EXPECT_TRUE(WaitForNoWindow(kMorningTitle, 5000)) << a.place;
-    EXPECT_EQ(GetForegroundWindow(), foreground);
+    // After a dream it offers "Write it down" a few seconds longer.
+    const bool offers = a.place == IDC_MORNING_DREAM || a.place == IDC_MORNING_LUCID;
+    if (offers) {
+      SleepMs(1500);
+      EXPECT_NE(FindWindowA(nullptr, kMorningTitle), nullptr) << a.place;
+    }
+    if (a.place == IDC_MORNING_DREAM) {
+      // "Write it down" opens the journal at a new dream of that kind, with
+      // the keyboard in its text.
+      CaptureForReadme(question, "morning-write-it-down.png");
+      const POINT write = CentreOf(GetDlgItem(question, IDC_MORNING_WRITE));
+      RealClick(write.x, write.y, 1);
+      HWND journal = WaitForWindow(kJournalTitle, 10000);
+      ASSERT_NE(journal, nullptr);
+      WaitIdle(journal);
+      SleepMs(300);
+      GUITHREADINFO focus = {};
+      focus.cbSize = sizeof focus;
+      GetGUIThreadInfo(GetWindowThreadProcessId(journal, nullptr), &focus);
+      EXPECT_EQ(focus.hwndFocus, GetDlgItem(journal, IDC_JOURNAL_TEXT));
+      EXPECT_EQ(SendMessageW(GetDlgItem(journal, IDC_JOURNAL_KIND), CB_GETCURSEL, 0, 0), 1);  // "Dream"
+      PostMessageA(journal, WM_COMMAND, IDCANCEL, 0);
+      EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
+      EXPECT_EQ(GetFileAttributesA((folder_ + "Dreams").c_str()), INVALID_FILE_ATTRIBUTES);  // nothing written yet
+    }
+    EXPECT_TRUE(WaitForNoWindow(kMorningTitle, offers ? 12000 : 5000)) << a.place;
+    if (a.place != IDC_MORNING_DREAM) EXPECT_EQ(GetForegroundWindow(), foreground);  // the journal took it
     if (a.event) want.push_back(a.event);
     EXPECT_EQ(Events(WaitRecord(want.size())), want);
   }

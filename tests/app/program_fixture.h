@@ -18,7 +18,7 @@ inline constexpr const char kPopupTitle[] = "SMX - Reality Check";
 inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Places of the tray menu's items, top to bottom, and of the submenus' items.
-enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuPractice, kMenuMaker, kMenuQuit };
+enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuPractice, kMenuJournal, kMenuMaker, kMenuQuit };
 enum PauseMenuIndex { kPause30, kPause60, kPause180, kPauseTomorrow, kResume };  // the separator is skipped
 enum OptionsMenuIndex {
   kOptionWaitFullScreen,

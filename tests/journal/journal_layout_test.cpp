@@ -1,10 +1,12 @@
 // The dream journal's window: every control inside the client area and
-// clear of the others at any size and scale, and the place it opens at.
+// clear of the others at any size and scale, and the place it opens at;
+// and the morning answer a dream written down gives the practice record.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "journal/journal_layout.h"
+#include "journal/journal_practice.h"
 
 namespace {
 
@@ -65,6 +67,34 @@ TEST(JournalLayout, OpensWhereItWasClosedAndAlwaysInsideTheWorkArea) {
     const JournalRect r = PlaceJournal(c.hasStored ? &c.stored : nullptr, work, c.dpi);
     EXPECT_EQ(FormatJournalPlace(r), FormatJournalPlace(c.want)) << FormatJournalPlace(c.stored);
   }
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST(JournalPractice, ADreamWrittenDownGivesTheMorningsAnswerOnlyWhereTheRecordHasNone) {
+  DreamFile file;
+  PracticeEvent answer = PracticeEvent::None;
+  EXPECT_FALSE(MorningAnswerOfDreams(file, &answer));
+  file.dreams.resize(2);
+  file.dreams[0].kind = DreamKind::Fragment;
+  file.dreams[1].kind = DreamKind::Dream;
+  ASSERT_TRUE(MorningAnswerOfDreams(file, &answer));
+  EXPECT_EQ(answer, PracticeEvent::Dream);
+  file.dreams[1].kind = DreamKind::Lucid;
+  ASSERT_TRUE(MorningAnswerOfDreams(file, &answer));
+  EXPECT_EQ(answer, PracticeEvent::Lucid);
+
+  const std::string text =
+      "2026-12-08 07:10:00,none\r\n2026-12-09 09:00:00,shown\r\n2026-12-09 09:01:00,checked\r\n";
+  const std::vector<PracticeEntry> record = ReadPracticeText(text.data(), text.size());
+  LocalMinute minute = 0;
+  ASSERT_TRUE(ParseDateTime("2026-12-08 00:00", &minute));
+  EXPECT_TRUE(RecordHasAnswerOn(record, DayOf(minute)));
+  EXPECT_FALSE(RecordHasAnswerOn(record, DayOf(minute) + 1));  // checks are no answer
+  EXPECT_FALSE(RecordHasAnswerOn(record, DayOf(minute) - 1));
 }
 
 }  // namespace

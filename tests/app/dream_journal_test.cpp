@@ -1,0 +1,142 @@
+// The dream journal with the real program: a dream typed with real keys is
+// on the disk within two seconds, survives a killed program, gives the
+// morning's answer, and is found again by a word and by its sign.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "journal/dream_window.h"
+#include "journal/practice_record.h"
+#include "tests/app/program_fixture.h"
+
+using namespace harness;
+using namespace program;
+
+namespace {
+
+constexpr char kCore[] = "time=30\r\nhollow=off\r\nstartup=0\r\n";
+
+std::string LocalDate(int days) {
+  const SYSTEMTIME st = LocalTimeIn(days * 24LL * 60);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
+  return text;
+}
+
+void Keys(const std::string& xdotoolArguments) { RunUnix("/usr/bin/xdotool " + xdotoolArguments); }
+
+class Journal : public ProgramTest {
+ protected:
+  HWND OpenJournal() {
+    ChooseMenuItem(kMenuJournal);
+    HWND journal = WaitForWindow(kJournalTitle, 15000);
+    if (journal) WaitIdle(journal);
+    SleepMs(300);
+    return journal;
+  }
+  static int Rows(HWND journal) {
+    return static_cast<int>(SendMessageW(GetDlgItem(journal, IDC_JOURNAL_LIST), LB_GETCOUNT, 0, 0));
+  }
+  static std::wstring Row(HWND journal, int row) {
+    wchar_t text[512] = {};
+    SendMessageW(GetDlgItem(journal, IDC_JOURNAL_LIST), LB_GETTEXT, static_cast<WPARAM>(row),
+                 reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  // Types a search with real keys and gives the rows it leaves.
+  static int Search(HWND journal, const char* words) {
+    Keys("key ctrl+f");
+    SleepMs(200);
+    Keys(std::string("type --delay 40 '") + words + "'");
+    SleepMs(500);
+    return Rows(journal);
+  }
+};
+
+TEST_F(Journal, ADreamTypedIsSavedWithinTwoSecondsSurvivesAKillAndIsFoundAgain) {
+  Install();
+  WriteConfig(kCore);
+  // An older morning with the user's own notes, which nothing may change.
+  const std::string older = "# My notes\r\nslept badly\r\n\r\n## Dream\r\nDream signs: my old school\r\nA corridor without end.\r\n";
+  const std::string olderPath = folder_ + "Dreams\\" + LocalDate(-3) + ".md";
+  CreateDirectoryA((folder_ + "Dreams").c_str(), nullptr);
+  ASSERT_TRUE(WriteFile(olderPath, older));
+  ASSERT_NE(Launch(), nullptr);
+
+  HWND journal = OpenJournal();
+  ASSERT_NE(journal, nullptr);
+  EXPECT_EQ(Rows(journal), 1);
+  // Ctrl+N, then the text, the signs and the kind, all with real keys. The
+  // Cyrillic word is typed as the key presses of its keysyms, which xdotool
+  // maps onto spare keys of the X keyboard; the command stays ASCII, since
+  // the way to the Unix side passes through the test's code page.
+  Keys("key ctrl+n");
+  SleepMs(300);
+  Keys("type --delay 40 'I was flying over Paris. '");
+  Keys("key --delay 80 Cyrillic_es Cyrillic_o Cyrillic_en");
+  Keys("key shift+Tab");
+  Keys("type --delay 40 'flying, Paris'");
+  Keys("key shift+Tab Up");
+  const DWORD typed = GetTickCount();
+  const std::string path = folder_ + "Dreams\\" + LocalDate(0) + ".md";
+  const std::string want = "## Lucid dream\r\nDream signs: flying, Paris\r\nI was flying over Paris. \xD1\x81\xD0\xBE\xD0\xBD\r\n";
+  std::string bytes = ReadFile(path);
+  while (bytes.find(want) == std::string::npos && GetTickCount() - typed < 5000) {
+    SleepMs(50);
+    bytes = ReadFile(path);
+  }
+  EXPECT_NE(bytes.find(want), std::string::npos) << bytes;
+  EXPECT_LT(GetTickCount() - typed, 2500u);
+  CaptureForReadme(journal, "dream-journal.png");
+
+  // Killed at once: nothing is lost, and the morning has its answer.
+  Kill(started_.back());
+  ASSERT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+  EXPECT_EQ(ReadFile(path), bytes);
+  EXPECT_EQ(ReadFile(olderPath), older);
+  std::string record = ReadFile(folder_ + "practice.csv");
+  EXPECT_NE(record.find(LocalDate(0) + " "), std::string::npos) << record;
+  EXPECT_NE(record.find(",lucid\r\n"), std::string::npos) << record;
+
+  // A new start lists it first; the search finds it by a word and by its
+  // sign, and the other morning by its own sign.
+  ASSERT_NE(Launch(), nullptr);
+  journal = OpenJournal();
+  ASSERT_NE(journal, nullptr);
+  ASSERT_EQ(Rows(journal), 2);
+  const std::wstring first = Row(journal, 0);
+  EXPECT_NE(first.find(L"I was flying over Paris. \u0441\u043e\u043d"), std::wstring::npos);
+  EXPECT_NE(first.find(L"\u2605"), std::wstring::npos);  // the lucid mark
+  EXPECT_EQ(Search(journal, "paris"), 1);
+  EXPECT_EQ(Row(journal, 0), first);
+  EXPECT_EQ(Search(journal, "FLYING"), 1);
+  EXPECT_EQ(Search(journal, "school"), 1);
+  EXPECT_NE(Row(journal, 0).find(L"A corridor"), std::wstring::npos);
+  EXPECT_EQ(Search(journal, "nowhere"), 0);
+  // Opening and searching wrote nothing.
+  EXPECT_EQ(ReadFile(path), bytes);
+  EXPECT_EQ(ReadFile(olderPath), older);
+  EXPECT_EQ(ReadFile(folder_ + "practice.csv"), record);
+
+  // Changed by another program while open: that version stays as it is,
+  // and what is typed now goes beside it as "(2)", which the window says.
+  const std::string theirs = bytes + "\r\nAdded on the phone.\r\n";
+  ASSERT_TRUE(WriteFile(path, theirs));
+  Keys("key Tab Tab Tab Tab");  // from the search to the text
+  Keys("type --delay 40 ' Then I woke.'");
+  const std::string copy = folder_ + "Dreams\\" + LocalDate(0) + " (2).md";
+  const DWORD start = GetTickCount();
+  while (ReadFile(copy).find("Then I woke.") == std::string::npos && GetTickCount() - start < 5000) SleepMs(50);
+  EXPECT_NE(ReadFile(copy).find("Paris. \xD1\x81\xD0\xBE\xD0\xBD Then I woke.\r\n"), std::string::npos) << ReadFile(copy);
+  EXPECT_EQ(ReadFile(path), theirs);
+  wchar_t status[512] = {};
+  GetWindowTextW(GetDlgItem(journal, IDC_JOURNAL_STATUS), status, 512);
+  EXPECT_NE(std::wstring(status).find(L" (2).md"), std::wstring::npos);
+
+  // Escape closes it, where it was is kept.
+  Keys("key Escape");
+  EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
+  EXPECT_NE(Config().find("journal="), std::string::npos);
+}
+
+}  // namespace
