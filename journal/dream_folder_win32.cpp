@@ -47,27 +47,27 @@ bool ReadDreamBytes(const std::string& path, std::string* bytes) {
   HANDLE file = CreateFileW(Widen(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
-  // Room for the file as large as it says it is (a journal of years holds
-  // thousands of small files), and one byte past the limit at most.
-  constexpr std::size_t kCap = kMaxDreamFileBytes + 1;
-  bytes->clear();
+  // Room for the file as it is now, and never more than the most that is
+  // read: a folder of thousands of files must not take a megabyte each.
   LARGE_INTEGER size = {};
-  if (GetFileSizeEx(file, &size) && size.QuadPart > 0) {
-    bytes->reserve(static_cast<std::uint64_t>(size.QuadPart) < kCap ? static_cast<std::size_t>(size.QuadPart) : kCap);
-  }
-  char chunk[64 * 1024];
+  const std::size_t most = kMaxDreamFileBytes + 1;
+  const std::size_t want = GetFileSizeEx(file, &size) && size.QuadPart >= 0 && static_cast<unsigned long long>(size.QuadPart) < most
+                               ? static_cast<std::size_t>(size.QuadPart) + 1  // one more sees a file that grew
+                               : most;
+  bytes->assign(want, '\0');
+  std::size_t have = 0;
   bool ok = true;
-  while (bytes->size() < kCap) {
-    const std::size_t want = kCap - bytes->size() < sizeof chunk ? kCap - bytes->size() : sizeof chunk;
+  while (have < bytes->size()) {
     DWORD got = 0;
-    if (!ReadFile(file, chunk, static_cast<DWORD>(want), &got, nullptr)) {
+    if (!ReadFile(file, &(*bytes)[have], static_cast<DWORD>(bytes->size() - have), &got, nullptr)) {
       ok = false;
       break;
     }
     if (got == 0) break;
-    bytes->append(chunk, got);
+    have += got;
   }
   CloseHandle(file);
+  bytes->resize(have);
   return ok;
 }
 

@@ -576,6 +576,7 @@ void Init(HWND window) {
   format.cbSize = sizeof format;
   format.dwMask = CFM_COLOR;
   format.crTextColor = kText;
+  SendMessageW(editor, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
   SendMessageW(editor, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
   SendMessageW(Item(IDC_JOURNAL_SEARCH), EM_SETCUEBANNER, TRUE,
                reinterpret_cast<LPARAM>(L"Search your dreams and signs"));
@@ -680,8 +681,23 @@ void OnCommand(int id, int code, HWND control) {
       }
       break;
     case IDC_JOURNAL_SIGNS:
+      if (code == EN_CHANGE) SaveSoon();
+      break;
     case IDC_JOURNAL_TEXT:
       if (code == EN_CHANGE) SaveSoon();
+      if (code == EN_SETFOCUS) {
+        // Tab selects the whole of an edit control it reaches; in the text
+        // of a dream the next key would replace it all. The caret goes to
+        // the end instead.
+        CHARRANGE range = {};
+        SendMessageW(control, EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        const LONG length = GetWindowTextLengthW(control);
+        if (range.cpMin == 0 && range.cpMax != 0 && (range.cpMax >= length || range.cpMax == -1)) {
+          SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(-1), -1);
+          const CHARRANGE end = {length, length};
+          SendMessageW(control, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+        }
+      }
       break;
     default:
       break;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "journal/morning_question.h"
 #include "tests/app/program_fixture.h"
@@ -31,18 +32,18 @@ std::string LocalText(int minutes, bool dateAndTime) {
 // "YYYY-MM-DD 07:00" of tomorrow.
 std::string TomorrowMorning() { return LocalText(24 * 60, true).substr(0, 11) + "07:00"; }
 
-// Sets TZ for the programs started next so that their local time is
-// hour:minute now (within the running minute), and gives their local date
-// "YYYY-MM-DD". Wine takes each process's local time from its TZ; POSIX
-// writes the offset with the opposite sign.
-std::string SetProgramClock(int hour, int minute) {
+// The TZ that makes a program's local time hour:minute now (within the
+// running minute), and that local date as "YYYY-MM-DD". Wine takes each
+// process's local time from the TZ of its Unix environment; POSIX writes
+// the offset with the opposite sign.
+std::string ProgramClock(int hour, int minute, std::string* tz) {
   SYSTEMTIME utc = {};
   GetSystemTime(&utc);
   int ahead = (hour * 60 + minute - (utc.wHour * 60 + utc.wMinute) + 2 * 24 * 60) % (24 * 60);
   if (ahead > 12 * 60) ahead -= 24 * 60;
-  char tz[32];
-  std::snprintf(tz, sizeof tz, "SMX%c%d:%02d", ahead > 0 ? '-' : '+', std::abs(ahead) / 60, std::abs(ahead) % 60);
-  SetEnvironmentVariableA("TZ", tz);
+  char text[32];
+  std::snprintf(text, sizeof text, "SMX%c%d:%02d", ahead > 0 ? '-' : '+', std::abs(ahead) / 60, std::abs(ahead) % 60);
+  *tz = text;
   FILETIME ft = {};
   SystemTimeToFileTime(&utc, &ft);
   ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
@@ -57,6 +58,27 @@ std::string SetProgramClock(int hour, int minute) {
 
 class Polite : public ProgramTest {
  protected:
+  // Starts the program from the Unix side with its own TZ (a variable set
+  // here would reach only its Windows environment) and waits for it.
+  HWND LaunchWithTz(const std::string& tz) {
+    std::string loader = "wine";
+    const char* state = std::getenv("WINE_SUITE_STATE");
+    const std::string text = state ? ReadFile(WindowsPath(state)) : std::string();
+    const std::string::size_type at = text.find("WINE_LOADER=");
+    if (at != std::string::npos) loader = text.substr(at + 12, text.find('\n', at) - at - 12);
+    RunUnix("(cd '" + UnixPath(folder_) + "' && TZ=" + tz + " " + loader + " somnivex.exe >/dev/null 2>&1 &)");
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < 30000) {
+      const std::vector<HWND> windows = TopWindows(kMainTitle);
+      if (!windows.empty()) {
+        main_ = windows.front();
+        WaitIdle(main_);
+        return main_;
+      }
+      SleepMs(50);
+    }
+    return nullptr;
+  }
   // Real input: the mouse moves over the program's window (Wine hears of
   // no input elsewhere on the screen).
   void MoveMouseOverTheWindow(int offset) {
@@ -174,15 +196,12 @@ TEST_F(Polite, QuietHoursSilenceRemindersAndHollowUntilTheyExcludeNow) {
 }
 
 TEST_F(Polite, BeforeSevenTheMorningKeepsItsQuiet) {
-  char suiteTz[64] = {};
-  GetEnvironmentVariableA("TZ", suiteTz, sizeof suiteTz);
   Install();
   // 00:30: "Until Tomorrow" pauses until 07:00 of the same date.
   WriteConfig(kCore);
-  const std::string today = SetProgramClock(0, 30);
-  const HWND night = Launch();
-  SetEnvironmentVariableA("TZ", suiteTz[0] ? suiteTz : nullptr);
-  ASSERT_NE(night, nullptr);
+  std::string tz;
+  const std::string today = ProgramClock(0, 30, &tz);
+  ASSERT_NE(LaunchWithTz(tz), nullptr);
   ChooseSubmenuItem(kMenuPause, kPauseTomorrow);
   const std::string paused = std::string(kCore) + "pause=" + today + " 07:00\r\n";
   EXPECT_EQ(WaitConfig(paused), paused);
@@ -193,10 +212,8 @@ TEST_F(Polite, BeforeSevenTheMorningKeepsItsQuiet) {
   // after an absence brings the morning question...
   const std::string core(kCore);
   WriteConfig(core + "quiet=23:00-07:00\r\n");
-  SetProgramClock(5, 0);
-  const HWND early = Launch();
-  SetEnvironmentVariableA("TZ", suiteTz[0] ? suiteTz : nullptr);
-  ASSERT_NE(early, nullptr);
+  ProgramClock(5, 0, &tz);
+  ASSERT_NE(LaunchWithTz(tz), nullptr);
   MoveMouseOverTheWindow(0);
   PostMessageA(main_, kSetMorningClock, 1500, MAKELPARAM(4 * 60, 13 * 60));
   SleepMs(3000);
