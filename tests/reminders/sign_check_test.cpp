@@ -104,8 +104,6 @@ TEST(SignCheckLayout, LinesStackInsideTheFreeAreaAtEveryScale) {
   for (int scale : {100, 125, 150, 200}) {
     for (int lines = 1; lines <= kSignQuestionLines; ++lines) {
       const SignCheckLayout l = LayOutSignCheck(scale, lines);
-      EXPECT_EQ(l.area.left, (kSignCheckArea.left * scale + 50) / 100);
-      EXPECT_EQ(l.area.bottom, (kSignCheckArea.bottom * scale + 50) / 100);
       ASSERT_TRUE(Inside(l.caption, l.area)) << scale;
       EXPECT_GE(l.caption.bottom - l.caption.top, l.captionEm * 5 / 4) << scale;
       int top = l.caption.bottom;
