@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdint>
 #include <cstdio>
 
 #include "app/app_globals.h"
@@ -10,6 +11,35 @@
 #include "journal/practice_journal.h"
 #include "reminders/reminder_facts.h"
 #include "settings/config_file_ops.h"
+
+namespace {
+
+// The dream files of the folder whose names `keep` accepts, read. Only
+// names of dream files are read at all (the scan passes over others); the
+// pattern's matches are checked that way too, since a pattern can also
+// match through a file's short name. A file that cannot be read is listed
+// with more than kMaxDreamFileBytes bytes, so that the scan shows it as
+// unreadable.
+template <typename Keep>
+std::vector<DreamFileBytes> ReadDreamFiles(const std::string& folder, Keep keep) {
+  std::vector<DreamFileBytes> files;
+  WIN32_FIND_DATAW found = {};
+  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return files;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    DreamFileBytes file;
+    file.name = Utf8(found.cFileName, wcslen(found.cFileName));
+    CivilTime date;
+    if (!ParseDreamFileName(file.name, &date) || !keep(date)) continue;
+    if (!ReadDreamBytes(folder + file.name, &file.bytes)) file.bytes.assign(kMaxDreamFileBytes + 1, '\0');
+    files.push_back(std::move(file));
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  return files;
+}
+
+}  // namespace
 
 std::string DreamsFolderPath() { return FolderOf(g_paths.settingsFile) + kDreamFolderName + "\\"; }
 
@@ -42,26 +72,16 @@ bool ReadDreamBytes(const std::string& path, std::string* bytes) {
 }
 
 std::vector<DreamFileBytes> ReadDreamFolder(const std::string& folder) {
-  std::vector<DreamFileBytes> files;
-  WIN32_FIND_DATAW found = {};
-  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    DreamFileBytes file;
-    file.name = Utf8(found.cFileName, wcslen(found.cFileName));
-    // Only names of dream files are read at all; the scan passes over others.
-    CivilTime date;
-    if (!ParseDreamFileName(file.name, &date)) continue;
-    if (!ReadDreamBytes(folder + file.name, &file.bytes)) file.bytes.assign(kMaxDreamFileBytes + 1, '\0');
-    files.push_back(std::move(file));
-  } while (FindNextFileW(find, &found));
-  FindClose(find);
-  return files;
+  return ReadDreamFiles(folder, [](const CivilTime&) { return true; });
 }
 
 std::vector<SignCount> RecentDreamSigns() {
-  return CountJournalSigns(ScanDreamFiles(ReadDreamFolder(DreamsFolderPath())), DayOf(LocalNow()));
+  const std::int64_t today = DayOf(LocalNow());
+  // Only the mornings inside the window are read: theirs are the only signs
+  // counted, and a reminder then opens about ninety small files however
+  // many years the journal holds.
+  auto inside = [today](const CivilTime& date) { return InsideSignWindow(DayOf(ToLocalMinute(date)), today); };
+  return CountJournalSigns(ScanDreamFiles(ReadDreamFiles(DreamsFolderPath(), inside)), today);
 }
 
 bool SaveDreamBytes(const std::string& path, const std::string& bytes) {

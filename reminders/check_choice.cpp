@@ -19,3 +19,12 @@ CheckKind ChooseNextCheck(int previous, CheckRandom& random) {
   if (hasPrevious && kind >= previous) ++kind;
   return static_cast<CheckKind>(kind);
 }
+
+CheckKind ChooseNextCheckWithSigns(int previous, bool dreamSigns, CheckRandom& random) {
+  if (!dreamSigns) return ChooseNextCheck(previous, random);
+  const bool afterSign = previous == static_cast<int>(CheckKind::DreamSign);
+  if (!afterSign && std::uniform_int_distribution<int>(0, 2)(random) == 0) return CheckKind::DreamSign;
+  // After a sign check any of the five may come: ChooseNextCheck takes a
+  // previous kind outside 1..5 as none.
+  return ChooseNextCheck(previous, random);
+}

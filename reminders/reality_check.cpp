@@ -7,6 +7,7 @@
 #include "app/shutdown.h"
 #include "app/wide_text.h"
 #include "png/png_loader.h"
+#include "journal/dream_folder.h"
 #include "journal/practice_journal.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
@@ -34,6 +35,8 @@ int PictureOf(int kind) {
       return IDP_CHECK_CLOCK;
     case CheckKind::Text:
       return IDP_CHECK_TEXT;
+    case CheckKind::DreamSign:
+      return IDP_CHECK_SIGN;
     case CheckKind::Hand:
       break;
   }
@@ -41,32 +44,40 @@ int PictureOf(int kind) {
 }
 
 // The kind of the next reality check: the hand picture unless the checks
-// vary, then any kind but the last one. The text check takes a fresh word
-// and the time of now.
+// vary, then any kind but the last one, the dream-sign check among them
+// when the journal has signs of the last 90 days (read here, once per
+// reminder). The text check takes a fresh word and the time of now, the
+// sign check a sign drawn by how often it came up.
 void ChooseCheck() {
   if (!ChecksVary()) {
     g_realityCheck.kind = static_cast<int>(CheckKind::Hand);
     return;
   }
+  const std::vector<SignCount> signs = RecentDreamSigns();
   const int previous = g_realityCheck.created ? g_realityCheck.kind : 0;
-  g_realityCheck.kind = static_cast<int>(ChooseNextCheck(previous, ReminderRandom()));
+  g_realityCheck.kind = static_cast<int>(ChooseNextCheckWithSigns(previous, !signs.empty(), ReminderRandom()));
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     lstrcpynA(g_realityCheck.word, PickCheckWord(ReminderRandom()), sizeof g_realityCheck.word);
     SYSTEMTIME now = {};
     GetLocalTime(&now);
     lstrcpynA(g_realityCheck.clock, CheckClockText(now.wHour, now.wMinute).c_str(), sizeof g_realityCheck.clock);
+  } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
+    const int pick = PickDreamSign(signs, ReminderRandom());
+    g_realityCheck.sign = pick >= 0 ? signs[static_cast<std::size_t>(pick)].sign : std::string();
   }
 }
 
 // The picture of the current kind for the DPI of the monitor the popup is
-// on, with the text check's word and time drawn in; the one it replaces is
-// freed. Straight alpha, not yet premultiplied.
+// on, with the text check's word and time or the dream sign drawn in; the
+// one it replaces is freed. Straight alpha, not yet premultiplied.
 bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
+  } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
+    DrawSignCheck(bitmap, g_realityCheck.sign);
   }
   if (g_realityCheck.bitmap) DeleteObject(g_realityCheck.bitmap);
   g_realityCheck.bitmap = bitmap;
@@ -128,7 +139,8 @@ void ShowRealityCheck() {
   ChooseCheck();
   // Another kind, or the text check's new word: its picture replaces the
   // last one, premultiplied as a paint leaves it. Every kind has the same
-  // size, so the popup keeps its place.
+  // size, so the popup keeps its place. (The sign check never follows
+  // itself.)
   if (g_realityCheck.kind != shown || g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     if (LoadPopupPicture(g_realityCheck.window, g_realityCheck.dpi)) PremultiplyAlpha(g_realityCheck.bitmap);
   }

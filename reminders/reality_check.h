@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 inline constexpr const char kRealityCheckTitle[] = "SMX - Reality Check";
 inline constexpr DWORD kRealityCheckFadeStepMs = 10;
 
@@ -18,6 +20,7 @@ struct RealityCheckPopup {
   int kind = 1;  // CheckKind of the picture shown (the hand, unless checks vary)
   char word[16] = {};  // the text check's word and time, while it shows them
   char clock[8] = {};
+  std::string sign;  // the dream-sign check's sign (UTF-8), while it shows it
 };
 
 extern RealityCheckPopup g_realityCheck;

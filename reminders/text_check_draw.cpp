@@ -3,23 +3,35 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
+#include "app/wide_text.h"
+#include "reminders/sign_check.h"
 #include "reminders/text_check.h"
 #include "skin/layered_window.h"
 
 namespace {
 
 constexpr int kDesignWidth = 337;
-constexpr std::uint32_t kWordColour = 0xE9EBFF;  // the artwork's text colour
-constexpr std::uint32_t kTimeColour = 0xFFE9A8;  // its warm accent
+constexpr std::uint32_t kTextColour = 0xE9EBFF;  // the artwork's text colour
+constexpr std::uint32_t kWarmColour = 0xFFE9A8;  // its warm accent
 
-// A bold face the artwork's own look comes closest to: DejaVu Sans where
-// it is installed, else Tahoma, which every Windows has.
-HFONT BoldFont(HDC dc, int emPixels) {
+// How a line is drawn: bold or not, and in which face. The face the
+// artwork's own look comes closest to is DejaVu Sans where it is installed;
+// Tahoma, which every Windows has, stands in where it is not, and for text
+// with characters DejaVu Sans lacks (Tahoma borrows them from the system's
+// other fonts, DejaVu Sans from none).
+struct LineFont {
+  bool bold = true;
+  bool tahoma = false;
+};
+
+HFONT CheckFont(HDC dc, int emPixels, LineFont style) {
   for (const char* face : {"DejaVu Sans", "Tahoma"}) {
-    HFONT font = CreateFontA(-emPixels, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
+    if (style.tahoma && std::strcmp(face, "Tahoma") != 0) continue;
+    HFONT font = CreateFontA(-emPixels, 0, 0, 0, style.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH | FF_SWISS, face);
     if (!font) continue;
     HGDIOBJ old = SelectObject(dc, font);
     char got[LF_FACESIZE] = {};
@@ -31,53 +43,28 @@ HFONT BoldFont(HDC dc, int emPixels) {
   return nullptr;
 }
 
-// Draws one line white on black into the mask, centred in its box, and
-// blends that coverage into the picture in `colour`. Text wider than its
-// box (a font wider than the layout's bound) is drawn smaller until it fits.
-bool DrawLine(HDC dc, std::uint8_t* mask, int width, int height,
-              const CheckRect& box, int em, const char* text, std::uint32_t colour, std::uint8_t* picture,
-              int pictureStride, bool bottomUp) {
-  const int boxWidth = box.right - box.left;
-  HFONT font = nullptr;
-  SIZE size = {};
-  for (int tryEm = em; tryEm >= em / 2; tryEm -= 1) {
-    if (font) DeleteObject(font);
-    font = BoldFont(dc, tryEm);
-    if (!font) return false;
-    HGDIOBJ old = SelectObject(dc, font);
-    GetTextExtentPoint32A(dc, text, static_cast<int>(std::strlen(text)), &size);
-    SelectObject(dc, old);
-    if (size.cx <= boxWidth) break;
-  }
-  std::memset(mask, 0, static_cast<std::size_t>(width) * height * 4);
-  GdiFlush();
-  HGDIOBJ old = SelectObject(dc, font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, RGB(255, 255, 255));
-  RECT r = {box.left, box.top, box.right, box.bottom};
-  DrawTextA(dc, text, -1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
-  DeleteObject(font);
-  GdiFlush();
-  // The mask's rows and the picture's may run in opposite directions.
-  std::vector<std::uint8_t> coverage(static_cast<std::size_t>(width));
-  for (int y = 0; y < height; ++y) {
-    const std::uint8_t* m = mask + static_cast<std::size_t>(y) * width * 4;
-    bool any = false;
-    for (int x = 0; x < width; ++x) {
-      const std::uint8_t* p = m + x * 4;
-      std::uint8_t k = p[0] > p[1] ? p[0] : p[1];
-      if (p[2] > k) k = p[2];
-      coverage[static_cast<std::size_t>(x)] = k;
-      any = any || k != 0;
-    }
-    if (!any) continue;
-    const int row = bottomUp ? height - 1 - y : y;
-    BlendTextCoverage(picture + static_cast<std::size_t>(row) * pictureStride, coverage.data(),
-                      static_cast<std::size_t>(width), colour);
-  }
-  return true;
-}
+// A picture being written on: GDI draws each line white on black into a
+// top-down mask the size of the picture (never into the picture, whose
+// alpha GDI would wipe), and the mask's coverage is blended into the
+// picture's straight-alpha pixels in the line's colour.
+struct Canvas {
+  HDC dc = nullptr;
+  HBITMAP mask = nullptr;
+  HGDIOBJ oldBitmap = nullptr;
+  std::uint8_t* maskBits = nullptr;
+  std::uint8_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+  int stride = 0;
+  bool bottomUp = false;  // the picture's rows run the other way from the mask's
+  int scale = 100;        // the display scale the picture was drawn for
+  struct Font {
+    int em;
+    LineFont style;
+    HFONT handle;
+  };
+  std::vector<Font> fonts;  // made once per size and weight while drawing
+};
 
 // Whether the first row in memory of the bitmap selected into `dc` is its
 // top row, found by setting the top-left pixel through GDI and seeing
@@ -99,46 +86,174 @@ bool TopRowFirst(HDC dc, std::uint8_t* bits, int stride, int height) {
   return topFirst;
 }
 
-}  // namespace
-
-bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
+bool OpenCanvas(HBITMAP picture, Canvas* c) {
   DIBSECTION dib = {};
   if (!picture || GetObjectA(picture, sizeof dib, &dib) != sizeof dib) return false;
   if (dib.dsBm.bmBitsPixel != 32 || !dib.dsBm.bmBits) return false;
-  const int width = dib.dsBm.bmWidth;
-  const int height = std::abs(dib.dsBm.bmHeight);
-  if (width <= 0 || height <= 0) return false;
+  c->width = dib.dsBm.bmWidth;
+  c->height = std::abs(dib.dsBm.bmHeight);
+  if (c->width <= 0 || c->height <= 0) return false;
+  c->pixels = static_cast<std::uint8_t*>(dib.dsBm.bmBits);
+  c->stride = dib.dsBm.bmWidthBytes;
 
-  // A top-down mask the size of the picture: GDI draws the text into it,
-  // never into the picture, whose alpha GDI would wipe.
-  BITMAPINFO info = TopDown32BitmapInfo(width, height);
-  HDC dc = CreateCompatibleDC(nullptr);
-  if (!dc) return false;
+  BITMAPINFO info = TopDown32BitmapInfo(c->width, c->height);
+  c->dc = CreateCompatibleDC(nullptr);
+  if (!c->dc) return false;
   void* bits = nullptr;
-  HBITMAP mask = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!mask || !bits) {
-    if (mask) DeleteObject(mask);
-    DeleteDC(dc);
+  c->mask = CreateDIBSection(c->dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!c->mask || !bits) {
+    if (c->mask) DeleteObject(c->mask);
+    DeleteDC(c->dc);
+    *c = Canvas();
     return false;
   }
-  auto* pixels = static_cast<std::uint8_t*>(dib.dsBm.bmBits);
-  const int stride = dib.dsBm.bmWidthBytes;
-  auto* maskBits = static_cast<std::uint8_t*>(bits);
-  HGDIOBJ oldMask = SelectObject(dc, picture);
-  const bool pictureDown = TopRowFirst(dc, pixels, stride, height);
-  SelectObject(dc, mask);
-  const bool maskDown = TopRowFirst(dc, maskBits, width * 4, height);
-  // Rows of the mask are read in the picture's order.
-  const bool bottomUp = pictureDown != maskDown;
-  const int scale = (width * 100 + kDesignWidth / 2) / kDesignWidth;
-  const TextCheckLayout layout = LayOutTextCheck(scale);
-  bool ok = DrawLine(dc, maskBits, width, height, layout.word, layout.wordEm, word, kWordColour, pixels,
-                     stride, bottomUp);
-  ok = DrawLine(dc, maskBits, width, height, layout.time, layout.timeEm, clock, kTimeColour, pixels, stride,
-                bottomUp) && ok;
-  SelectObject(dc, oldMask);
-  DeleteObject(mask);
-  DeleteDC(dc);
+  c->maskBits = static_cast<std::uint8_t*>(bits);
+  c->oldBitmap = SelectObject(c->dc, picture);
+  const bool pictureDown = TopRowFirst(c->dc, c->pixels, c->stride, c->height);
+  SelectObject(c->dc, c->mask);
+  const bool maskDown = TopRowFirst(c->dc, c->maskBits, c->width * 4, c->height);
+  c->bottomUp = pictureDown != maskDown;
+  c->scale = (c->width * 100 + kDesignWidth / 2) / kDesignWidth;
+  SetBkMode(c->dc, TRANSPARENT);
+  SetTextColor(c->dc, RGB(255, 255, 255));
+  return true;
+}
+
+void CloseCanvas(Canvas* c) {
+  SelectObject(c->dc, c->oldBitmap);
+  for (const Canvas::Font& f : c->fonts) DeleteObject(f.handle);
+  DeleteObject(c->mask);
+  DeleteDC(c->dc);
   GdiFlush();
+  *c = Canvas();
+}
+
+HFONT FontOf(Canvas& c, int em, LineFont style) {
+  for (const Canvas::Font& f : c.fonts) {
+    if (f.em == em && f.style.bold == style.bold && f.style.tahoma == style.tahoma) return f.handle;
+  }
+  HFONT font = CheckFont(c.dc, em, style);
+  if (font) c.fonts.push_back({em, style, font});
+  return font;
+}
+
+// The style for a whole text: Tahoma when the first choice of face lacks
+// one of its characters.
+LineFont StyleFor(Canvas& c, std::string_view text, int em, bool bold) {
+  LineFont style;
+  style.bold = bold;
+  HFONT font = FontOf(c, em, style);
+  const std::wstring wide = Widen(std::string(text));
+  if (!font || wide.empty()) return style;
+  std::vector<WORD> glyphs(wide.size());
+  HGDIOBJ old = SelectObject(c.dc, font);
+  const DWORD done = GetGlyphIndicesW(c.dc, wide.c_str(), static_cast<int>(wide.size()), glyphs.data(),
+                                      GGI_MARK_NONEXISTING_GLYPHS);
+  SelectObject(c.dc, old);
+  for (WORD g : glyphs) style.tahoma = style.tahoma || g == 0xFFFF;
+  style.tahoma = style.tahoma || done == GDI_ERROR;
+  return style;
+}
+
+// The width of a UTF-8 line in pixels; past any width when the font
+// cannot be made, so that nothing unmeasured is drawn.
+int MeasureLine(Canvas& c, int em, LineFont style, std::string_view text) {
+  HFONT font = FontOf(c, em, style);
+  if (!font) return 1 << 30;
+  const std::wstring wide = Widen(std::string(text));
+  SIZE size = {};
+  HGDIOBJ old = SelectObject(c.dc, font);
+  const BOOL ok = GetTextExtentPoint32W(c.dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(c.dc, old);
+  return ok ? size.cx : 1 << 30;
+}
+
+// Draws one UTF-8 line centred in its box and blends it into the picture
+// in `colour`. Only the box's pixels are read back, so nothing lands
+// outside it whatever the font does.
+bool DrawLine(Canvas& c, const CheckRect& box, int em, LineFont style, std::string_view text, std::uint32_t colour) {
+  HFONT font = FontOf(c, em, style);
+  if (!font) return false;
+  const int left = box.left < 0 ? 0 : box.left;
+  const int top = box.top < 0 ? 0 : box.top;
+  const int right = box.right > c.width ? c.width : box.right;
+  const int bottom = box.bottom > c.height ? c.height : box.bottom;
+  if (left >= right || top >= bottom) return true;
+  GdiFlush();
+  const std::size_t rowBytes = static_cast<std::size_t>(c.width) * 4;
+  std::memset(c.maskBits + top * rowBytes, 0, (bottom - top) * rowBytes);
+  const std::wstring wide = Widen(std::string(text));
+  HGDIOBJ old = SelectObject(c.dc, font);
+  RECT r = {left, top, right, bottom};
+  DrawTextW(c.dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  SelectObject(c.dc, old);
+  GdiFlush();
+  std::vector<std::uint8_t> coverage(static_cast<std::size_t>(right - left));
+  for (int y = top; y < bottom; ++y) {
+    const std::uint8_t* m = c.maskBits + y * rowBytes;
+    bool any = false;
+    for (int x = left; x < right; ++x) {
+      const std::uint8_t* p = m + x * 4;
+      std::uint8_t k = p[0] > p[1] ? p[0] : p[1];
+      if (p[2] > k) k = p[2];
+      coverage[static_cast<std::size_t>(x - left)] = k;
+      any = any || k != 0;
+    }
+    if (!any) continue;
+    const int row = c.bottomUp ? c.height - 1 - y : y;
+    BlendTextCoverage(c.pixels + static_cast<std::size_t>(row) * c.stride + left * 4, coverage.data(),
+                      coverage.size(), colour);
+  }
+  return true;
+}
+
+// A text fitted to a width in the canvas's fonts: smaller, then wrapped
+// onto at most maxLines lines, then cut.
+FittedText FitLines(Canvas& c, std::string_view text, int width, int em, int minEm, int maxLines, LineFont style) {
+  const MeasureText measure = [&c, style](int size, std::string_view line) {
+    return MeasureLine(c, size, style, line);
+  };
+  return FitText(text, width, em, minEm, maxLines, measure);
+}
+
+}  // namespace
+
+bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
+  Canvas c;
+  if (!OpenCanvas(picture, &c)) return false;
+  const TextCheckLayout layout = LayOutTextCheck(c.scale);
+  // A font wider than the layout's bound is drawn smaller until it fits.
+  auto draw = [&c](const CheckRect& box, int em, const char* text, std::uint32_t colour) {
+    const LineFont bold;
+    const FittedText fitted = FitLines(c, text, box.right - box.left, em, em / 2, 1, bold);
+    return fitted.lines.empty() || DrawLine(c, box, fitted.em, bold, fitted.lines[0], colour);
+  };
+  bool ok = draw(layout.word, layout.wordEm, word, kTextColour);
+  ok = draw(layout.time, layout.timeEm, clock, kWarmColour) && ok;
+  CloseCanvas(&c);
+  return ok;
+}
+
+bool DrawSignCheck(HBITMAP picture, const std::string& sign) {
+  Canvas c;
+  if (!OpenCanvas(picture, &c)) return false;
+  // The widths and sizes are the same for one question line as for two;
+  // the lines are then placed for the number the question takes, the
+  // caption and the question centred together in the free area.
+  SignCheckLayout layout = LayOutSignCheck(c.scale, kSignQuestionLines);
+  const int width = layout.caption.right - layout.caption.left;
+  const std::string captionText = SignCheckCaption(sign);
+  const LineFont captionStyle = StyleFor(c, captionText, layout.captionEm, true);
+  const LineFont questionStyle = {false, false};
+  const FittedText caption = FitLines(c, captionText, width, layout.captionEm, layout.captionMinEm, 1, captionStyle);
+  const FittedText question = FitLines(c, kSignCheckQuestion, width, layout.questionEm, layout.questionMinEm,
+                                       kSignQuestionLines, questionStyle);
+  layout = LayOutSignCheck(c.scale, static_cast<int>(question.lines.size()));
+  bool ok = true;
+  if (!caption.lines.empty()) ok = DrawLine(c, layout.caption, caption.em, captionStyle, caption.lines[0], kWarmColour);
+  for (std::size_t i = 0; i < question.lines.size(); ++i) {
+    ok = DrawLine(c, layout.question[i], question.em, questionStyle, question.lines[i], kTextColour) && ok;
+  }
+  CloseCanvas(&c);
   return ok;
 }

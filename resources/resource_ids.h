@@ -94,6 +94,7 @@
 #define IDP_CHECK_PALM        803   /* finger through the palm */
 #define IDP_CHECK_CLOCK       804   /* look at a clock twice */
 #define IDP_CHECK_TEXT        805   /* read the word and the time twice */
+#define IDP_CHECK_SIGN        808   /* look around for a dream sign of the journal */
 /* The morning question, 337 x 222 like 801: its buttons at rest, and the
    same picture with every button lit (a lit button is copied from it) */
 #define IDP_MORNING           806

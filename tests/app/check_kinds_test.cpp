@@ -1,13 +1,16 @@
 // Reality checks that stay fresh, with the real program: the kind of check
-// each reminder shows (read back through kQueryCheckKind), and the random
-// gaps the reminder timer runs (kQueryReminderGap), both switched on from
-// the tray's "Options" submenu.
+// each reminder shows (read back through kQueryCheckKind), the dream-sign
+// check drawn from the journal's Dreams folder, and the random gaps the
+// reminder timer runs (kQueryReminderGap), both switched on from the
+// tray's "Options" submenu.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "reminders/sign_check.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -17,8 +20,39 @@ namespace {
 
 constexpr char kCore[] = "time=30\r\nhollow=off\r\nstartup=0\r\n";
 
+// A dream sign far too long for the popup's line.
+std::string LongSign() {
+  std::string sign;
+  while (sign.size() < 200) sign += "the corridor of the old house where every door opens onto the sea ";
+  sign.resize(200);
+  return sign;
+}
+
 class CheckKinds : public ProgramTest {
  protected:
+  // A journal with two mornings of the last days: one dream lists
+  // "flying", another the long sign.
+  void WriteDreams() {
+    const std::string dreams = folder_ + "Dreams\\";
+    ASSERT_TRUE(CreateDirectoryA(dreams.c_str(), nullptr));
+    auto name = [](const SYSTEMTIME& t) {
+      char text[32];
+      std::snprintf(text, sizeof text, "%04d-%02d-%02d.md", t.wYear, t.wMonth, t.wDay);
+      return std::string(text);
+    };
+    ASSERT_TRUE(WriteFile(dreams + name(LocalTimeIn(0)),
+                          "## Dream\r\nDream signs: flying\r\nOver the town with red roofs.\r\n"));
+    ASSERT_TRUE(WriteFile(dreams + name(LocalTimeIn(-2 * 24 * 60)),
+                          "## Fragment\r\nDream signs: " + LongSign() + "\r\nThe doors again.\r\n"));
+  }
+  int Lines(const std::string& event) const {
+    const std::string record = ReadFile(folder_ + "practice.csv");
+    const std::string line = "," + event + "\r\n";
+    int count = 0;
+    for (std::size_t at = record.find(line); at != std::string::npos; at = record.find(line, at + 1)) ++count;
+    return count;
+  }
+
   // Twenty reality checks from the TEST button, each dismissed before the
   // next; the kinds they showed.
   std::vector<int> TwentyChecks() {
@@ -108,9 +142,26 @@ const unsigned char* At(const std::string& px, int x, int y) {
   return reinterpret_cast<const unsigned char*>(px.data()) + (static_cast<std::size_t>(y) * 337 + x) * 3;
 }
 
+// A 100 % picture of the build's artwork as it shows over a black
+// desktop, 3 bytes (R, G, B) a pixel, row by row.
+std::string ArtOverBlack(const std::string& file) {
+  const std::string rgb = UnixPath(BinDir()) + "/" + file + ".over-black.rgb";
+  RunUnix("/usr/bin/convert " + std::string(SMX_ART_DIR) + "/" + file + " -background black -flatten -depth 8 rgb:" +
+              rgb,
+          20000);
+  return ReadFile(WindowsPath(rgb));
+}
+
+int Difference(const unsigned char* a, const unsigned char* b) {
+  int most = 0;
+  for (int c = 0; c < 3; ++c) most = std::max(most, std::abs(a[c] - b[c]));
+  return most;
+}
+
 TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   Install();
   WriteConfig(kCore);
+  WriteDreams();
   ASSERT_NE(Launch(), nullptr);
   EXPECT_EQ(Query(kQueryCheckKind), 0);
   for (int kind : TwentyChecks()) EXPECT_EQ(kind, 1);
@@ -120,17 +171,22 @@ TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   EXPECT_EQ(WaitConfig(vary), vary);
   EXPECT_EQ(Query(kQueryOptionMenus) & 16, 16);
 
+  // The journal has signs: the dream-sign check (6) comes among the others.
   const std::vector<int> kinds = TwentyChecks();
   std::string seen;
   for (int kind : kinds) seen += std::to_string(kind);
   for (std::size_t i = 0; i < kinds.size(); ++i) {
     EXPECT_GE(kinds[i], 1) << seen;
-    EXPECT_LE(kinds[i], 5) << seen;
+    EXPECT_LE(kinds[i], 6) << seen;
     if (i > 0) {
       EXPECT_NE(kinds[i], kinds[i - 1]) << seen;
     }
   }
   EXPECT_GE(std::set<int>(kinds.begin(), kinds.end()).size(), 4u) << seen;
+  EXPECT_NE(seen.find('6'), std::string::npos) << seen;
+  // Every check, the sign check too, is one line shown and one dismissed.
+  EXPECT_EQ(Lines("shown"), 40);
+  EXPECT_EQ(Lines("dismissed"), 40);
 
   // Back to the hand picture alone.
   ChooseSubmenuItem(kMenuOptions, kOptionVaryChecks);
@@ -141,9 +197,10 @@ TEST_F(CheckKinds, HandOnlyUntilVariedThenNeverTheSameTwiceInARow) {
   EXPECT_EQ(Query(kQueryCheckKind), 1);
 }
 
-TEST_F(CheckKinds, TextCheckKeepsItsAlphaOverALightAndADarkDesktop) {
+TEST_F(CheckKinds, DrawnWordsKeepTheirAlphaAndStayInTheirFreeArea) {
   Install();
   WriteConfig(std::string(kCore) + "checks=vary\r\n");
+  WriteDreams();
   ASSERT_NE(Launch(), nullptr);
   // The popup's place: centred in the work area. The backdrop is there
   // before the popup's first show, so that the popup is above it.
@@ -188,6 +245,65 @@ TEST_F(CheckKinds, TextCheckKeepsItsAlphaOverALightAndADarkDesktop) {
     }
   }
   EXPECT_GT(bright, 300);
+
+  // The dream-sign check over the dark desktop: outside its free area each
+  // pixel is the artwork's own; inside, the caption stands above the
+  // question, and the long sign is cut to the area's width. The signs are
+  // drawn by lot, so the checks go on until both have shown.
+  const std::string art = ArtOverBlack("check_sign.png");
+  ASSERT_EQ(art.size(), 337u * 222u * 3u);
+  const CheckRect area = LayOutSignCheck(100, 1).area;
+  const int areaWidth = area.right - area.left;
+  bool shortSeen = false, longSeen = false;
+  for (int i = 0; i < 60 && !(shortSeen && longSeen); ++i) {
+    Command(IDC_TEST_REALITY);
+    ASSERT_TRUE(PopupShows(10000));
+    if (Query(kQueryCheckKind) != 6) {
+      DismissPopup();
+      continue;
+    }
+    HWND popup = WaitForWindow(kPopupTitle, 5000);
+    SleepMs(300);
+    const std::string px = ScreenPixels(popup, "sign-check");
+    ASSERT_EQ(px.size(), art.size());
+    int outside = 0, inside = 0;
+    int captionLeft = 337, captionRight = -1;
+    bool inCaption = false, captionDone = false;
+    for (int y = 0; y < 222; ++y) {
+      bool rowDrawn = false;
+      for (int x = 0; x < 337; ++x) {
+        const int d = Difference(At(px, x, y), At(art, x, y));
+        const bool inArea = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+        if (!inArea) {
+          outside += d > 12;
+          continue;
+        }
+        if (d <= 40) continue;
+        ++inside;
+        rowDrawn = true;
+        if (!captionDone) {
+          captionLeft = std::min(captionLeft, x);
+          captionRight = std::max(captionRight, x);
+        }
+      }
+      // The caption is the first band of drawn rows.
+      if (rowDrawn) inCaption = true;
+      if (inCaption && !rowDrawn) captionDone = true;
+    }
+    EXPECT_EQ(outside, 0) << "pixels changed outside the free area";
+    EXPECT_GT(inside, 400);
+    ASSERT_TRUE(captionDone);
+    const int captionWidth = captionRight - captionLeft + 1;
+    if (captionWidth > areaWidth * 85 / 100) {
+      longSeen = true;
+    } else {
+      EXPECT_LT(captionWidth, areaWidth * 3 / 4);
+      shortSeen = true;
+    }
+    DismissPopup();
+  }
+  EXPECT_TRUE(shortSeen);
+  EXPECT_TRUE(longSeen);
 }
 
 TEST_F(CheckKinds, RandomTimesDrawEveryGapBetweenHalfAndOneAndAHalfIntervals) {

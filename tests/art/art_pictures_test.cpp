@@ -105,6 +105,7 @@ const Picture kSomnivex[] = {
     {"IDP_CHECK_PALM", nullptr, 337, 222, Kind::kPopup, 255, 255},
     {"IDP_CHECK_CLOCK", nullptr, 337, 222, Kind::kPopup, 255, 255},
     {"IDP_CHECK_TEXT", nullptr, 337, 222, Kind::kPopup, 255, 255},
+    {"IDP_CHECK_SIGN", nullptr, 337, 222, Kind::kPopup, 255, 255},
 };
 // The word pictures are at most about 64 % and 56 % opaque, and still
 // clearly visible.

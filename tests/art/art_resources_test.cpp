@@ -59,6 +59,7 @@ TEST(ArtResources, EveryPictureIsAPngResourceOfItsProgram) {
       {somnivex.handle, IDP_CLOSE, 62, 24},       {somnivex.handle, IDP_CLOSE_HOVER, 62, 24},
       {somnivex.handle, IDP_CHECK_NOSE, 337, 222}, {somnivex.handle, IDP_CHECK_PALM, 337, 222},
       {somnivex.handle, IDP_CHECK_CLOCK, 337, 222}, {somnivex.handle, IDP_CHECK_TEXT, 337, 222},
+      {somnivex.handle, IDP_CHECK_SIGN, 337, 222},
       {hollow.handle, IDP_HOLLOW_DREAMING, 249, 27}, {hollow.handle, IDP_HOLLOW_DREAM, 264, 26},
   };
   for (const Row& r : rows) {

@@ -1,5 +1,6 @@
-// The random gaps between reminders, the choice of the next check, the
-// text check's words, layout and drawing over the picture's alpha.
+// The random gaps between reminders, the choice of the next check (with
+// and without dream signs), the text check's words, layout and drawing
+// over the picture's alpha.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -70,6 +71,39 @@ TEST(NextCheck, NeverRepeatsAndReachesEveryOtherKind) {
   std::set<int> first;
   for (int i = 0; i < 200; ++i) first.insert(static_cast<int>(ChooseNextCheck(0, random)));
   EXPECT_EQ(first.size(), static_cast<std::size_t>(kCheckKindCount));
+}
+
+TEST(NextCheck, WithoutDreamSignsDrawsExactlyAsBefore) {
+  CheckRandom before(2024), after(2024);
+  int previous = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const CheckKind kind = ChooseNextCheck(previous, before);
+    ASSERT_EQ(ChooseNextCheckWithSigns(previous, false, after), kind) << i;
+    previous = static_cast<int>(kind);
+  }
+  EXPECT_EQ(before(), after());
+}
+
+TEST(NextCheck, DreamSignComesOneTimeInFourAndNeverTwiceInARow) {
+  CheckRandom random(7);
+  const int draws = 40000;
+  int previous = 0;
+  int counts[kCheckKindCount + 2] = {};
+  std::set<int> afterSign;
+  for (int i = 0; i < draws; ++i) {
+    const int kind = static_cast<int>(ChooseNextCheckWithSigns(previous, true, random));
+    ASSERT_GE(kind, 1);
+    ASSERT_LE(kind, 6);
+    ASSERT_NE(kind, previous) << i;
+    if (previous == 6) afterSign.insert(kind);
+    ++counts[kind];
+    previous = kind;
+  }
+  EXPECT_NEAR(counts[6], draws / 4, draws * 0.015);
+  // The other three quarters shared evenly by the five, and any of them
+  // may follow a sign check.
+  for (int k = 1; k <= kCheckKindCount; ++k) EXPECT_NEAR(counts[k], draws * 3 / 20, draws * 0.015) << k;
+  EXPECT_EQ(afterSign.size(), static_cast<std::size_t>(kCheckKindCount));
 }
 
 // Checked for offence by reading the whole list; this guards its form and
