@@ -16,6 +16,9 @@ std::string DreamsFolderPath();
 // kMaxDreamFileBytes, else its first kMaxDreamFileBytes + 1 bytes so that
 // the scan lists it as unreadable. A missing folder reads as empty.
 std::vector<DreamFileBytes> ReadDreamFolder(const std::string& folder);
+// The names of the dream files directly in the folder ("YYYY-MM-DD.md" and
+// their "(n)" copies), UTF-8; a missing folder has none.
+std::vector<std::string> ListDreamFolder(const std::string& folder);
 // The top dream signs of the 90 days ending today, from the Dreams folder.
 std::vector<SignCount> RecentDreamSigns();
 

@@ -14,28 +14,20 @@
 
 namespace {
 
-// The dream files of the folder whose names `keep` accepts, read. Only
-// names of dream files are read at all (the scan passes over others); the
-// pattern's matches are checked that way too, since a pattern can also
-// match through a file's short name. A file that cannot be read is listed
-// with more than kMaxDreamFileBytes bytes, so that the scan shows it as
-// unreadable.
+// The dream files of the folder whose dates `keep` accepts, read. A file
+// that cannot be read is listed with more than kMaxDreamFileBytes bytes, so
+// that the scan shows it as unreadable.
 template <typename Keep>
 std::vector<DreamFileBytes> ReadDreamFiles(const std::string& folder, Keep keep) {
   std::vector<DreamFileBytes> files;
-  WIN32_FIND_DATAW found = {};
-  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
-  if (find == INVALID_HANDLE_VALUE) return files;
-  do {
-    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
-    DreamFileBytes file;
-    file.name = Utf8(found.cFileName, wcslen(found.cFileName));
+  for (std::string& name : ListDreamFolder(folder)) {
     CivilTime date;
-    if (!ParseDreamFileName(file.name, &date) || !keep(date)) continue;
+    if (!ParseDreamFileName(name, &date) || !keep(date)) continue;
+    DreamFileBytes file;
+    file.name = std::move(name);
     if (!ReadDreamBytes(folder + file.name, &file.bytes)) file.bytes.assign(kMaxDreamFileBytes + 1, '\0');
     files.push_back(std::move(file));
-  } while (FindNextFileW(find, &found));
-  FindClose(find);
+  }
   return files;
 }
 
@@ -69,6 +61,23 @@ bool ReadDreamBytes(const std::string& path, std::string* bytes) {
   CloseHandle(file);
   bytes->resize(have);
   return ok;
+}
+
+// Only names of dream files count: the pattern can also match through a
+// file's short name, so every match is checked.
+std::vector<std::string> ListDreamFolder(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAW found = {};
+  HANDLE find = FindFirstFileW(Widen(folder + "*.md").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
+    std::string name = Utf8(found.cFileName, wcslen(found.cFileName));
+    CivilTime date;
+    if (ParseDreamFileName(name, &date)) names.push_back(std::move(name));
+  } while (FindNextFileW(find, &found));
+  FindClose(find);
+  return names;
 }
 
 std::vector<DreamFileBytes> ReadDreamFolder(const std::string& folder) {

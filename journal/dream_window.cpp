@@ -4,6 +4,7 @@
 #include <richedit.h>
 #include <windowsx.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ constexpr UINT_PTR kSaveTimerId = 1;
 // Typing is saved this long after the last key (the promise is 2 s).
 constexpr UINT kSaveDelayMs = 1500;
 constexpr int kResizeBorder = 6;  // at 96 DPI
+// The files are read a part at a time after the window shows, newest
+// first, so that it opens at once over years of dreams.
+constexpr UINT kLoadMessage = WM_APP + 1;
+constexpr std::size_t kLoadChunk = 250;
 
 constexpr const wchar_t* kKindNames[] = {L"Lucid dream", L"Dream", L"Fragment"};
 constexpr DreamKind kKinds[] = {DreamKind::Lucid, DreamKind::Dream, DreamKind::Fragment};
@@ -51,6 +56,8 @@ struct Journal {
   std::vector<JournalMorning> mornings;  // every file of the folder, newest first
   std::vector<std::size_t> shown;        // the rows of the list: places in `mornings`
   std::vector<SignCount> topSigns;
+  std::vector<std::string> toRead;  // the files not yet read, newest first
+  std::size_t read = 0;              // how many of them are read
 
   // The open morning.
   bool open = false;
@@ -156,6 +163,7 @@ void FillTopSigns() {
 void FillList() {
   HWND list = Item(IDC_JOURNAL_LIST);
   g_journal.shown = FilterMornings(g_journal.mornings, Utf8(WindowText(Item(IDC_JOURNAL_SEARCH))));
+  const LRESULT top = SendMessageW(list, LB_GETTOPINDEX, 0, 0);
   SendMessageW(list, WM_SETREDRAW, FALSE, 0);
   SendMessageW(list, LB_RESETCONTENT, 0, 0);
   int selected = -1;
@@ -165,6 +173,7 @@ void FillList() {
     if (g_journal.open && m.fileName == g_journal.fileName) selected = static_cast<int>(row);
   }
   SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+  if (top > 0) SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(list, nullptr, TRUE);
 }
@@ -188,6 +197,29 @@ void UpdateMorning(const std::string& fileName, const std::string* bytes) {
   }
   FillList();
   FillTopSigns();
+}
+
+// The next part of the files, read into the list; the rest is asked for
+// with a message of its own, so that the window answers in between.
+void ReadSome() {
+  const std::size_t end = std::min(g_journal.read + kLoadChunk, g_journal.toRead.size());
+  for (; g_journal.read < end; ++g_journal.read) {
+    const std::string& name = g_journal.toRead[g_journal.read];
+    const int at = FindMorning(name);
+    if (at < 0) continue;  // deleted meanwhile
+    std::string bytes;
+    if (!ReadDreamBytes(g_journal.folder + name, &bytes)) bytes.assign(kMaxDreamFileBytes + 1, '\0');
+    JournalMorning m;
+    if (ScanMorning(name, bytes.data(), bytes.size(), &m)) g_journal.mornings[static_cast<std::size_t>(at)] = std::move(m);
+  }
+  if (g_journal.read < g_journal.toRead.size()) {
+    PostMessageW(g_journal.window, kLoadMessage, 0, 0);
+  } else {
+    g_journal.toRead.clear();
+    g_journal.read = 0;
+    FillTopSigns();
+  }
+  FillList();
 }
 
 // ---------------------------------------------------------------- the fields
@@ -588,9 +620,16 @@ void Init(HWND window) {
   SetWindowPos(window, nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER);
   LayOut();
 
-  g_journal.mornings = ScanDreamFiles(ReadDreamFolder(g_journal.folder));
+  // The mornings by their names first (newest first); their files follow.
+  std::vector<DreamFileBytes> names;
+  for (std::string& name : ListDreamFolder(g_journal.folder)) names.push_back({std::move(name), std::string()});
+  g_journal.mornings = ScanDreamFiles(names);
+  g_journal.toRead.clear();
+  for (const JournalMorning& m : g_journal.mornings) g_journal.toRead.push_back(m.fileName);
+  g_journal.read = 0;
   FillTopSigns();
   FillList();
+  if (!g_journal.toRead.empty()) PostMessageW(window, kLoadMessage, 0, 0);
   ShowDream();
   if (!g_journal.shown.empty()) {
     SendMessageW(Item(IDC_JOURNAL_LIST), LB_SETCURSEL, 0, 0);
@@ -706,6 +745,9 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return TRUE;
     case WM_TIMER:
       if (wParam == kSaveTimerId) SaveNow();
+      return TRUE;
+    case kLoadMessage:
+      ReadSome();
       return TRUE;
     case WM_CLOSE:
       Close();
