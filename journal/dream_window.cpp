@@ -403,7 +403,7 @@ void NewDream(DreamKind kind) {
 
 void DeleteDream() {
   if (!g_journal.open || g_journal.unreadable || g_journal.file.dreams.empty()) return;
-  if (MessageBoxW(g_journal.window, L"Delete this dream?", L"SMX - Dream Journal",
+  if (MessageBoxW(g_journal.window, L"Delete this dream?", L"Delete Dream",
                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
     return;
   }
@@ -427,6 +427,8 @@ void DeleteDream() {
   ShowDream();
   UpdateMorning(name, nullptr);
   SetStatus(Widen(name) + L" had no dream left and went to the Recycle Bin.");
+  // Delete is greyed now: the keyboard goes on in the list.
+  SetFocus(Item(IDC_JOURNAL_LIST));
 }
 
 // ---------------------------------------------------------------- the window

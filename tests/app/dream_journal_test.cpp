@@ -141,6 +141,26 @@ TEST_F(Journal, ADreamTypedIsSavedWithinTwoSecondsSurvivesAKillAndIsFoundAgain) 
   GetWindowTextW(GetDlgItem(journal, IDC_JOURNAL_STATUS), status, 512);
   EXPECT_NE(std::wstring(status).find(L" (2).md"), std::wstring::npos);
 
+  // Delete asks first; No keeps the dream, Yes sends the file it leaves
+  // without dreams to the Recycle Bin.
+  PostMessageA(journal, WM_COMMAND, MAKEWPARAM(IDC_JOURNAL_DELETE, BN_CLICKED), 0);
+  HWND ask = WaitForMessageBox("Delete Dream", 5000);
+  ASSERT_NE(ask, nullptr);
+  PressButton(ask, IDNO);
+  SleepMs(500);
+  EXPECT_NE(ReadFile(copy).find("Then I woke."), std::string::npos);
+  PostMessageA(journal, WM_COMMAND, MAKEWPARAM(IDC_JOURNAL_DELETE, BN_CLICKED), 0);
+  ask = WaitForMessageBox("Delete Dream", 5000);
+  ASSERT_NE(ask, nullptr);
+  PressButton(ask, IDYES);
+  const DWORD asked = GetTickCount();
+  while (GetFileAttributesA(copy.c_str()) != INVALID_FILE_ATTRIBUTES && GetTickCount() - asked < 5000) SleepMs(50);
+  EXPECT_EQ(GetFileAttributesA(copy.c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ReadFile(path), theirs);
+  WaitIdle(journal);
+  GetWindowTextW(GetDlgItem(journal, IDC_JOURNAL_STATUS), status, 512);
+  EXPECT_NE(std::wstring(status).find(L"Recycle Bin"), std::wstring::npos);
+
   // Escape closes it, where it was is kept.
   Keys("key Escape");
   EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
