@@ -61,12 +61,8 @@ class Polite : public ProgramTest {
   // Starts the program from the Unix side with its own TZ (a variable set
   // here would reach only its Windows environment) and waits for it.
   HWND LaunchWithTz(const std::string& tz) {
-    std::string loader = "wine";
-    const char* state = std::getenv("WINE_SUITE_STATE");
-    const std::string text = state ? ReadFile(WindowsPath(state)) : std::string();
-    const std::string::size_type at = text.find("WINE_LOADER=");
-    if (at != std::string::npos) loader = text.substr(at + 12, text.find('\n', at) - at - 12);
-    RunUnix("(cd '" + UnixPath(folder_) + "' && TZ=" + tz + " " + loader + " somnivex.exe >/dev/null 2>&1 &)");
+    // The suite's 64-bit runs name their loader in WINELOADER.
+    RunUnix("(cd '" + UnixPath(folder_) + "' && TZ=" + tz + " \"${WINELOADER:-wine}\" somnivex.exe >/dev/null 2>&1 &)");
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < 30000) {
       const std::vector<HWND> windows = TopWindows(kMainTitle);

@@ -179,7 +179,7 @@ SYSTEMTIME LocalTimeIn(long long minutes) {
 std::string CaptureForReadme(HWND window, const std::string& name) {
   RECT r = {};
   GetWindowRect(window, &r);
-  const std::string shot = UnixPath(BinDir()) + "/" + name;
+  const std::string shot = UnixPath(WorkFolder()) + "/" + name;
   char command[512];
   std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
                 r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
@@ -288,7 +288,7 @@ void RegisterShellRecorder(const std::string& logFile) {
 }
 
 std::string FreshShellRecorderLog() {
-  const std::string log = BinDir() + "..\\tests\\shell-recorder.log";
+  const std::string log = WorkFolder() + "shell-recorder.log";
   DeleteFileA(log.c_str());
   return log;
 }

@@ -84,9 +84,9 @@ HWND WaitMenu(DWORD timeoutMs);
 // Shell association tests: records what reaches the shell through a
 // recorder program registered for http, https and .html.
 void RegisterShellRecorder(const std::string& logFile);
-// The one log the recorder writes, the same for every test, emptied here: a
-// registration that Wine's registry still answers from an earlier test then
-// names the same file.
+// The one log the recorder writes, the same for every test of a Wine slot
+// (in its WorkFolder), emptied here: a registration that Wine's registry
+// still answers from an earlier test then names the same file.
 std::string FreshShellRecorderLog();
 void UnregisterShellRecorder();
 
@@ -94,7 +94,7 @@ void UnregisterShellRecorder();
 SYSTEMTIME LocalTimeIn(long long minutes);
 
 // The screen under the window, as the user sees it (per-pixel alpha), in
-// the test programs' folder as `name`; with SMX_UPDATE_SCREENSHOTS also in
+// the Wine slot's WorkFolder as `name`; with SMX_UPDATE_SCREENSHOTS also in
 // SMX_REFERENCE_DIR for the README. Returns the file's Unix path.
 std::string CaptureForReadme(HWND window, const std::string& name);
 

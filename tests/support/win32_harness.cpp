@@ -62,10 +62,22 @@ bool DeleteTree(const std::string& folder) {
 
 }  // namespace
 
+std::string WorkFolder() {
+  const char* dir = std::getenv("SMX_WORK_DIR");
+  std::string path;
+  if (dir && *dir) {
+    path = WindowsPath(dir);
+  } else {
+    char cwd[MAX_PATH] = {};
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    path = cwd;
+  }
+  if (path.empty() || path.back() != '\\') path += '\\';
+  return path;
+}
+
 std::string FreshFolder(const std::string& name) {
-  char cwd[MAX_PATH];
-  GetCurrentDirectoryA(sizeof cwd, cwd);
-  std::string base = std::string(cwd) + "\\scratch\\";
+  std::string base = WorkFolder() + "scratch\\";
   CreateDirectoryA(base.c_str(), nullptr);
   std::string folder = base + name + "\\";
   DeleteTree(folder);
@@ -220,11 +232,9 @@ void RunUnix(const std::string& commandLine, DWORD timeoutMs) {
   // Wine starts Unix programs directly but cannot wait for them: the shell
   // leaves a marker file when the command is done, and that is waited for.
   static unsigned counter = 0;
-  char cwd[MAX_PATH] = {};
-  GetCurrentDirectoryA(sizeof cwd, cwd);
   char name[64];
-  wsprintfA(name, "\\unix-done-%lu-%u", GetCurrentProcessId(), ++counter);
-  const std::string marker = std::string(cwd) + name;
+  wsprintfA(name, "unix-done-%lu-%u", GetCurrentProcessId(), ++counter);
+  const std::string marker = WorkFolder() + name;
   std::string unixMarker = marker.substr(2);  // the folder lies on Z:, the Unix root
   for (char& c : unixMarker) c = (c == '\\') ? '/' : c;
   DeleteFileA(marker.c_str());

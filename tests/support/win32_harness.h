@@ -15,7 +15,13 @@ std::string WindowsPath(const std::string& unixPath);
 std::string UnixPath(const std::string& windowsPath);
 // Folder of the built programs (SMX_BIN_DIR), in Windows form, with a trailing backslash.
 std::string BinDir();
-// A fresh, empty folder for one test, in Windows form with a trailing backslash.
+// The folder for what a test run writes (scratch folders, screenshots,
+// logs), in Windows form with a trailing backslash: the Wine slot's own
+// (SMX_WORK_DIR, set by cmake/wine-exec), else the current folder. Suites
+// that run side by side in different slots never share it.
+std::string WorkFolder();
+// A fresh, empty folder for one test inside WorkFolder(), in Windows form
+// with a trailing backslash.
 std::string FreshFolder(const std::string& name);
 bool CopyProgram(const std::string& fileName, const std::string& toFolder);
 
