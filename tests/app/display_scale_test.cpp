@@ -326,6 +326,9 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       started_.push_back(Start(folder_ + "hollow.exe", "-run"));
       HWND words = WaitForWindow("SM Vododi Reminders 1", 20000);
       ASSERT_NE(words, nullptr);
+      // The window is listed while its creation still runs, at its creation
+      // size: measure it once hollow answers, after it has sized itself.
+      WaitIdle(words);
       const auto place = art.places.find(std::to_string(IDP_HOLLOW_DREAMING));
       ASSERT_NE(place, art.places.end());
       RECT r = {};
