@@ -16,13 +16,6 @@ namespace {
 
 constexpr char kCore[] = "time=30\r\nhollow=off\r\nstartup=0\r\n";
 
-std::string LocalDate(int days) {
-  const SYSTEMTIME st = LocalTimeIn(days * 24LL * 60);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
-  return text;
-}
-
 void Keys(const std::string& xdotoolArguments) { RunUnix("/usr/bin/xdotool " + xdotoolArguments); }
 
 class Journal : public ProgramTest {

@@ -44,13 +44,7 @@ std::string ProgramClock(int hour, int minute, std::string* tz) {
   char text[32];
   std::snprintf(text, sizeof text, "SMX%c%d:%02d", ahead > 0 ? '-' : '+', std::abs(ahead) / 60, std::abs(ahead) % 60);
   *tz = text;
-  FILETIME ft = {};
-  SystemTimeToFileTime(&utc, &ft);
-  ULARGE_INTEGER t = {{ft.dwLowDateTime, ft.dwHighDateTime}};
-  t.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(ahead) * 60 * 10000000LL);
-  ft = {t.LowPart, t.HighPart};
-  SYSTEMTIME local = {};
-  FileTimeToSystemTime(&ft, &local);
+  const SYSTEMTIME local = MinutesAfter(utc, ahead);
   char date[16];
   std::snprintf(date, sizeof date, "%04u-%02u-%02u", local.wYear, local.wMonth, local.wDay);
   return date;

@@ -31,14 +31,6 @@ int LinesEndingInCrLf(const std::string& text) {
   return n;
 }
 
-// "YYYY-MM-DD" of the local day `days` from today.
-std::string LocalDate(int days) {
-  const SYSTEMTIME st = LocalTimeIn(days * 24LL * 60);
-  char text[16];
-  std::snprintf(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
-  return text;
-}
-
 void RealClick(int x, int y, int clicks) {
   char command[200];
   std::snprintf(command, sizeof command, "/usr/bin/xdotool mousemove %d %d sleep 0.2 click --repeat %d --delay 90 1", x,

@@ -164,6 +164,17 @@ void ProgramTest::DismissPopup() {
 SYSTEMTIME LocalTimeIn(long long minutes) {
   SYSTEMTIME st = {};
   GetLocalTime(&st);
+  return MinutesAfter(st, minutes);
+}
+
+std::string LocalDate(int days) {
+  const SYSTEMTIME st = LocalTimeIn(days * 24LL * 60);
+  char text[16];
+  std::snprintf(text, sizeof text, "%04u-%02u-%02u", st.wYear, st.wMonth, st.wDay);
+  return text;
+}
+
+SYSTEMTIME MinutesAfter(SYSTEMTIME st, long long minutes) {
   FILETIME ft = {};
   SystemTimeToFileTime(&st, &ft);
   ULARGE_INTEGER t = {};

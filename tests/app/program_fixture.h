@@ -92,6 +92,10 @@ void UnregisterShellRecorder();
 
 // The local date and time `minutes` from now.
 SYSTEMTIME LocalTimeIn(long long minutes);
+// "YYYY-MM-DD" of the local day `days` from today.
+std::string LocalDate(int days);
+// The time `minutes` after st.
+SYSTEMTIME MinutesAfter(SYSTEMTIME st, long long minutes);
 
 // The screen under the window, as the user sees it (per-pixel alpha), in
 // the Wine slot's WorkFolder as `name`; with SMX_UPDATE_SCREENSHOTS also in
