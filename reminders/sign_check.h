@@ -5,12 +5,12 @@
 // and draws.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "reminders/text_check.h"
+#include "skin/text_fit.h"
 
 // The space the sign check's artwork leaves free for its lines, in the
 // pixels of the 100 % picture (337 x 222). Nothing is drawn outside it.
@@ -18,8 +18,7 @@ inline constexpr CheckRect kSignCheckArea = {24, 72, 313, 184};
 // The question under the sign, wrapped onto two lines where one is too narrow.
 inline constexpr char kSignCheckQuestion[] = "Is it here? Look around, then check again.";
 inline constexpr int kSignQuestionLines = 2;
-// U+2026, where a text too long for its line is cut.
-inline constexpr char kEllipsis[] = "\xE2\x80\xA6";
+
 
 // "Dream sign: " and the sign.
 std::string SignCheckCaption(std::string_view sign);
@@ -39,22 +38,3 @@ struct SignCheckLayout {
   int questionMinEm = 0;
 };
 SignCheckLayout LayOutSignCheck(int scalePercent, int questionLines);
-
-// The width in pixels of a UTF-8 text in the font of em height `em`.
-using MeasureText = std::function<int(int em, std::string_view text)>;
-
-// The text when it fits `width` at `em`; else its longest start that fits
-// with an ellipsis after it, cut between whole characters (never inside a
-// UTF-8 sequence) and without the spaces before the ellipsis; empty when
-// not even the ellipsis fits. Assumes a longer start never measures less.
-std::string FitWithEllipsis(std::string_view text, int width, int em, const MeasureText& measure);
-
-struct FittedText {
-  int em = 0;
-  std::vector<std::string> lines;  // each fits the width at em
-};
-// Fits a text into at most `maxLines` lines of `width`: on one line at the
-// largest em from `em` down to `minEm` where it fits; else wrapped at
-// spaces onto the lines at the largest such em; else at minEm, wrapped, with
-// what does not fit cut by FitWithEllipsis.
-FittedText FitText(std::string_view text, int width, int em, int minEm, int maxLines, const MeasureText& measure);

@@ -76,21 +76,3 @@ std::string CheckClockText(int hour, int minute) {
                         static_cast<char>('0' + minute / 10), static_cast<char>('0' + minute % 10), 0};
   return text;
 }
-
-void BlendTextCoverage(std::uint8_t* bgra, const std::uint8_t* coverage, std::size_t pixels, std::uint32_t rgb) {
-  const unsigned colour[3] = {rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF};  // B, G, R
-  for (std::size_t i = 0; i < pixels; ++i) {
-    const unsigned k = coverage[i];
-    if (k == 0) continue;
-    std::uint8_t* p = bgra + i * 4;
-    // The text over the pixel, "source over" in straight alpha, in units of
-    // 255 * 255 so that nothing is rounded twice.
-    const unsigned below = p[3] * (255 - k);           // the pixel's share
-    const unsigned outA = k * 255 + below;             // alpha * 255
-    for (int c = 0; c < 3; ++c) {
-      const unsigned sum = colour[c] * k * 255 + p[c] * below;
-      p[c] = static_cast<std::uint8_t>((sum + outA / 2) / outA);
-    }
-    p[3] = static_cast<std::uint8_t>((outA + 127) / 255);
-  }
-}

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "reminders/check_choice.h"
+#include "skin/text_fit.h"
 
 inline constexpr int kShortestCheckWord = 4;
 inline constexpr int kLongestCheckWord = 7;
@@ -47,10 +48,3 @@ TextCheckLayout LayOutTextCheck(int scalePercent);
 
 // "HH:MM", 24-hour.
 std::string CheckClockText(int hour, int minute);
-
-// Lays text of one colour (0xRRGGBB) over a straight-alpha 32-bit picture
-// (bytes B, G, R, A per pixel): `coverage` holds, per pixel, how much of it
-// the text covers (0..255), as GDI's anti-aliased drawing left it. Covered
-// pixels blend towards the colour and become at least as opaque as the
-// coverage; uncovered ones stay exactly as they were.
-void BlendTextCoverage(std::uint8_t* bgra, const std::uint8_t* coverage, std::size_t pixels, std::uint32_t rgb);

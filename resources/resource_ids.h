@@ -112,6 +112,10 @@
 #define IDP_CLOSE             956
 #define IDP_CLOSE_HOVER       953
 
+/* The languages: compiled catalogues (tools/compile-po), in LINGUAS order. */
+#define IDS_LANGUAGE_BASE     7000
+#define IDS_LANGUAGE_PSEUDO   7099  /* the tests' pseudo-language */
+
 /* Artwork sets for the larger display scales. Every PNG picture of both
    programs, and the two plain bitmaps, exists again in each set as a PNG
    resource (RCDATA) numbered set base + its 100 % number: 12500 + 529 =
