@@ -28,3 +28,12 @@ std::string ResolveLanguage(const std::string& setting);
 
 // Puts the language of a setting in use for Tr and its kin.
 void ApplyLanguageSetting(const std::string& setting);
+
+// Sent (not posted) to every top-level window of the program's thread when
+// the language changes: a window that shows words redraws them, relays
+// itself out and answers TRUE. Menus, the tray tip and hollow are renewed
+// by the code that changes the language.
+inline constexpr UINT kLanguageChangedMessage = WM_APP + 0x71;
+
+// hollow's command line names the language after "-run": "-run language=de".
+inline constexpr char kHollowLanguageArgument[] = "language=";
