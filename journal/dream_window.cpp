@@ -880,8 +880,11 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         MakeFonts(g_journal.dpi);
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         if (suggested) {
-          SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+          // No narrower than the words at the new scale need.
+          const int least = JournalMinWidth(g_journal.dpi, g_journal.words);
+          const int width = std::max<int>(suggested->right - suggested->left, least);
+          SetWindowPos(window, nullptr, suggested->left, suggested->top, width, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
         }
         LayOut();
       }
