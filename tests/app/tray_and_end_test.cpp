@@ -269,6 +269,9 @@ TEST_F(Shell, HelpOpensThePageOfTheLanguageInUse) {
   ASSERT_TRUE(WriteFile(folder_ + "help.de.html", "<html lang=\"de\"></html>"));
   TranslationCatalog german;
   german.code = "de";
+  struct English {
+    ~English() { UseCatalog(nullptr); }  // whatever fails below
+  } english;
   UseCatalog(&german);
   OpenHelpPage(folder_ + "help.html");
   std::string text = WaitLog(1);

@@ -119,7 +119,9 @@ TEST(CompanionFiles, EveryLanguageHasItsHelpPageBuiltLikeTheEnglishOne) {
     EXPECT_NE(page.find("<html lang=\"" + tag + "\">"), std::string::npos) << name;
     EXPECT_EQ(Attributes(page, "id"), ids) << name;
     for (const std::string& href : Attributes(page, "href")) {
-      if (href.rfind("#", 0) == 0) EXPECT_EQ(ids.count(href.substr(1)), 1u) << name << ": " << href;
+      if (href.rfind("#", 0) == 0) {
+        EXPECT_EQ(ids.count(href.substr(1)), 1u) << name << ": " << href;
+      }
     }
     for (const char* text : {"time=30", "hollow=off", "startup=0", "ting.wav", "config.txt", "practice.csv",
                              "hollow.exe", "%LOCALAPPDATA%\\Somnivex", "mailto:", "Somnivex " SMX_VERSION_TEXT})
@@ -136,7 +138,9 @@ TEST(CompanionFiles, ReadmeHoldsEveryLanguageInOrder) {
   EXPECT_EQ(r.substr(0, 3), "\xEF\xBB\xBF");
   EXPECT_EQ(r.substr(3, 9), "Somnivex ");
   for (size_t i = 0; i < r.size(); ++i) {
-    if (r[i] == '\n') ASSERT_TRUE(i > 0 && r[i - 1] == '\r') << "bare line feed at byte " << i;
+    if (r[i] == '\n') {
+      ASSERT_TRUE(i > 0 && r[i - 1] == '\r') << "bare line feed at byte " << i;
+    }
   }
   EXPECT_EQ(r.find("[["), std::string::npos);
   EXPECT_EQ(r.find("@SMX_"), std::string::npos);
