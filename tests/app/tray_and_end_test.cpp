@@ -4,9 +4,6 @@
 
 #include <shellapi.h>
 
-#include "settings/shell_open.h"
-#include "settings/translation.h"
-
 using namespace harness;
 using namespace program;
 
@@ -259,38 +256,6 @@ TEST_F(Shell, AboutBoxHelpOpensTheLocalPageMaximisedOrTheOnlinePage) {
   // Closing fades it out before it ends.
   PostMessageA(about, WM_CLOSE, 0, 0);
   EXPECT_TRUE(WaitForNoWindow("SMX About", 10000));
-}
-
-// The about box's Help, called here in the test's own process with a
-// language put in use: the page of that language where it lies beside
-// help.html, else help.html.
-TEST_F(Shell, HelpOpensThePageOfTheLanguageInUse) {
-  ASSERT_TRUE(WriteFile(folder_ + "help.html", "<html lang=\"en\"></html>"));
-  ASSERT_TRUE(WriteFile(folder_ + "help.de.html", "<html lang=\"de\"></html>"));
-  TranslationCatalog german;
-  german.code = "de";
-  struct English {
-    ~English() { UseCatalog(nullptr); }  // whatever fails below
-  } english;
-  UseCatalog(&german);
-  OpenHelpPage(folder_ + "help.html");
-  std::string text = WaitLog(1);
-  EXPECT_EQ(text, "3 " + folder_ + "help.de.html\n");
-
-  // A language whose page is missing falls back to the English page.
-  DeleteFileA((folder_ + "help.de.html").c_str());
-  DeleteFileA(log_.c_str());
-  OpenHelpPage(folder_ + "help.html");
-  text = WaitLog(1);
-  EXPECT_EQ(text, "3 " + folder_ + "help.html\n");
-
-  // English opens help.html even with other pages beside it.
-  ASSERT_TRUE(WriteFile(folder_ + "help.de.html", "<html lang=\"de\"></html>"));
-  UseCatalog(nullptr);
-  DeleteFileA(log_.c_str());
-  OpenHelpPage(folder_ + "help.html");
-  text = WaitLog(1);
-  EXPECT_EQ(text, "3 " + folder_ + "help.html\n");
 }
 
 }  // namespace
