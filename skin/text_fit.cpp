@@ -87,7 +87,7 @@ std::vector<Piece> Pieces(std::string_view text) {
 std::string Join(const std::vector<Piece>& pieces, std::size_t from, std::size_t to) {
   std::string line;
   for (std::size_t i = from; i < to; ++i) {
-    if (i > from && pieces[i].spaced) line += ' ';
+    if (i > from && (pieces[i].spaced || pieces[i].newLine)) line += ' ';
     line += pieces[i].text;
   }
   return line;
