@@ -8,7 +8,11 @@
 #include "settings/share_links.h"
 #include "settings/translation.h"
 
-void OpenWithShell(const char* target) { ShellExecuteA(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL); }
+// Through the wide call: a share text in the language in use may hold any
+// letters.
+void OpenWithShell(const char* target) {
+  ShellExecuteW(nullptr, L"open", Widen(target).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
 
 void OpenShareLink(int type) {
   const std::string address = ShareAddress(type);

@@ -5,7 +5,8 @@
 
 #include <string>
 
-// "open" on the file or address, shown normally; the outcome is not examined.
+// "open" on the file or address (UTF-8), shown normally; the outcome is not
+// examined.
 void OpenWithShell(const char* target);
 // Opens the address of share type 1 to 4 the same way.
 void OpenShareLink(int type);
