@@ -31,6 +31,7 @@ struct PictureText {
   int halo = 0;              // a soft dark edge this many pixels wide (at 100 %), for words over any desktop
   std::uint32_t haloColour = 0x14124A;
   bool topAligned = false;   // lines from the room's top rather than centred in it
+  double spacing = 0;        // extra space after every character, in pixels at 100 % (the artwork's letter spacing)
 };
 
 // Draws the texts into a 32-bit DIB section drawn for `scalePercent`.
@@ -47,6 +48,9 @@ struct DrawnText {
 };
 const std::vector<DrawnText>& DrawnTexts();
 void ForgetDrawnTexts();
+// Forgets what was drawn into one picture: called for a picture just made,
+// whose handle may be that of one deleted since.
+void ForgetDrawnTexts(HBITMAP picture);
 // How many drawn texts reach outside their room or overlap another text
 // of the same picture.
 int CountTextFaults();
