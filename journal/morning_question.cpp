@@ -7,14 +7,17 @@
 #include "png/png_loader.h"
 #include "journal/dream_file.h"
 #include "journal/morning_clock.h"
+#include "journal/morning_words.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 
 namespace {
 
@@ -118,7 +121,9 @@ void FreePictures() {
   }
 }
 
-// The pictures of the DPI's artwork set, and the places at that scale.
+// The pictures of the DPI's artwork set with their words in the language
+// in use (the answers' captions only while the answers show), and the
+// places at that scale.
 bool LoadPictures(HWND window, int dpi) {
   int size[2] = {0, 0}, litSize[2] = {0, 0};
   HBITMAP rest = nullptr, lit = nullptr;
@@ -137,6 +142,9 @@ bool LoadPictures(HWND window, int dpi) {
     DeleteObject(lit);
     return false;
   }
+  for (HBITMAP picture : {rest, lit}) ForgetDrawnTexts(picture);
+  DrawMorningWords(rest, false, !g_popup.offersJournal);
+  DrawMorningWords(lit, true, !g_popup.offersJournal);
   FreePictures();
   g_popup.rest = rest;
   g_popup.lit = lit;
@@ -237,6 +245,7 @@ void OnButtonUp(POINT client) {
     RecordPractice(pressed == IDC_MORNING_LUCID ? PracticeEvent::Lucid : PracticeEvent::Dream);
     g_popup.offersJournal = true;
     g_popup.dreamKind = pressed == IDC_MORNING_LUCID ? DreamKind::Lucid : DreamKind::Dream;
+    LoadPictures(g_popup.window, g_popup.dpi);  // without the captions it covers
     DrawJournalOffer();
     g_popup.hot = 0;
     Show();
@@ -276,6 +285,13 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   if (g_popup.offersJournal) DrawJournalOffer();
   SetWindowPos(window, nullptr, 0, 0, g_popup.width, g_popup.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   MoveToSuggestedRect(window, suggested);
+  Show();
+}
+
+// Another language: the pictures drawn again with their words.
+void OnLanguageChanged(HWND window) {
+  if (!LoadPictures(window, g_popup.dpi)) return;
+  if (g_popup.offersJournal) DrawJournalOffer();
   Show();
 }
 
@@ -332,6 +348,10 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      OnLanguageChanged(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_CLOSE:
       Close(PracticeEvent::None, false);
       return TRUE;
