@@ -21,12 +21,14 @@
 #include "settings/about_box.h"
 #include "settings/autostart.h"
 #include "settings/config_store.h"
+#include "settings/language.h"
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
 #include "settings/share_links.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
 
@@ -153,6 +155,7 @@ void InitMainWindow(HWND window) {
   AttachSkin(window);
   CreateTrayIcon(window);
   LoadSettingsAtStartup();
+  ApplyLanguageSetting(g_config.GetString("language"));
   if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);
@@ -361,6 +364,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kAppendPracticeLines:
       for (WPARAM i = 0; i < wParam; ++i) RecordPractice(PracticeEvent::Shown);
       return Answer(window, 1);
+    case kCountTextFaults:
+      return Answer(window, CountTextFaults());
   }
   return 0;
 }

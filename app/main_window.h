@@ -44,10 +44,13 @@ inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 // practice.csv as fast as it can.
 inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
 inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+// How many words drawn into pictures so far reach outside their room or
+// overlap others of their picture (CountTextFaults).
+inline constexpr UINT kCountTextFaults = WM_APP + 0x5F;
 // Every message above answers only in a program started for testing
 // (g_testHooks); elsewhere it does nothing and answers 0.
 inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
-inline constexpr UINT kLastTestMessage = kAppendPracticeLines;
+inline constexpr UINT kLastTestMessage = kCountTextFaults;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
