@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "app/main_window_words.h"
+#include "journal/dream_window.h"
 #include "journal/morning_question.h"
 #include "journal/practice_window.h"
 #include "settings/language.h"
@@ -490,3 +491,52 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
 }
 
 }  // namespace
+
+// make screenshots only: every window in German and in Japanese at 150 %,
+// the row of the README that shows the program in other languages.
+TEST_F(DisplayScale, ReadmeRowInGermanAndJapanese) {
+  if (!std::getenv("SMX_UPDATE_SCREENSHOTS")) GTEST_SKIP() << "only for make screenshots";
+  Install();
+  SetLogPixels(144);
+  for (const char* language : {"de", "ja"}) {
+    SCOPED_TRACE(language);
+    const std::string name = std::string("lang-") + language + "-";
+    WriteConfig(std::string("time=30\r\nhollow=on\r\nstartup=0\r\nlanguage=") + language + "\r\n");
+    RunUnix("/usr/bin/xdotool mousemove 5 5");
+    ASSERT_NE(Launch("-run"), nullptr);
+    SleepMs(500);
+    KeepForReadme(CaptureScreen(main_, name + "main"), (name + "main.png").c_str());
+    HWND hollow = WaitForWindow("SM Vododi Reminders 1", 15000);
+    if (hollow) KeepForReadme(CaptureScreen(hollow, name + "hollow"), (name + "hollow.png").c_str());
+    Command(IDC_ABOUT);
+    HWND about = WaitForWindow(kAboutTitle, 20000);
+    ASSERT_NE(about, nullptr);
+    WaitIdle(about);
+    KeepForReadme(CaptureScreen(about, name + "about"), (name + "about.png").c_str());
+    PostMessageA(about, WM_CLOSE, 0, 0);
+    WaitForNoWindow(kAboutTitle, 5000);
+    Command(IDC_TEST_REALITY);
+    ASSERT_TRUE(PopupShows(10000));
+    KeepForReadme(CaptureScreen(WaitForWindow(kPopupTitle, 5000), name + "check"), (name + "check.png").c_str());
+    DismissPopup();
+    ChooseMenuItem(kMenuPractice);
+    HWND practice = WaitForWindow(kPracticeTitle, 20000);
+    ASSERT_NE(practice, nullptr);
+    WaitIdle(practice);
+    SleepMs(300);
+    KeepForReadme(CaptureScreen(practice, name + "practice"), (name + "practice.png").c_str());
+    PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
+    WaitForNoWindow(kPracticeTitle, 10000);
+    ChooseMenuItem(kMenuJournal);
+    HWND journal = WaitForWindow(kJournalTitle, 20000);
+    ASSERT_NE(journal, nullptr);
+    WaitIdle(journal);
+    SleepMs(300);
+    KeepForReadme(CaptureScreen(journal, name + "journal"), (name + "journal.png").c_str());
+    PostMessageA(journal, WM_CLOSE, 0, 0);
+    WaitForNoWindow(kJournalTitle, 10000);
+    Kill(started_.back());
+    KillAllHollow();
+    EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+  }
+}

@@ -3,6 +3,7 @@
 // "Windows Default" leaving no line in the file. The tests' pseudo-language
 // (every text longer, in brackets, with accents) shows that a text comes
 // from the catalogue in use.
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,44 @@ DWORD WaitHollowOtherThan(DWORD old, DWORD timeoutMs) {
   return 0;
 }
 
+// The pixels of a window's rectangle on the screen, as the user sees them
+// (a layered window's own picture cannot be read from outside).
+std::vector<std::uint32_t> ScreenPixels(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(w > 0 && h > 0 ? w * h : 0));
+  if (pixels.empty()) return pixels;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::memcpy(pixels.data(), bits, pixels.size() * 4);
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+int Differing(const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+  if (a.size() != b.size()) return static_cast<int>(a.size() + b.size());
+  int n = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+  return n;
+}
+
+int WidthOf(HWND window) {
+  RECT r = {};
+  GetWindowRect(window, &r);
+  return r.right - r.left;
+}
+
 class Language : public ProgramTest {
  protected:
   // Set with the interval it has (30 minutes: nothing changes) and the
@@ -83,6 +122,20 @@ class Language : public ProgramTest {
   // The checked item of the Language submenu: 1 "Windows Default", 2
   // English, 3 the first catalogue; 0 none.
   LRESULT LanguageMark() { return (Query(kQueryOptionMenus) >> 8) & 0xFF; }
+  // A language from the menu: its code in config.txt, the restart box in
+  // its words, and every word drawn so far in its room.
+  void Choose(int item, const char* code, const wchar_t* title, const wchar_t* textStart) {
+    SCOPED_TRACE(code);
+    ChooseSubmenuItem(kMenuOptions, kOptionLanguage, item);
+    const std::string expected = std::string(kCore) + "language=" + code + "\r\n";
+    EXPECT_EQ(WaitConfig(expected), expected);
+    EXPECT_EQ(LanguageMark(), item + 1);
+    const Box box = AskRestart();
+    ASSERT_NE(box.window, nullptr);
+    EXPECT_EQ(box.title, title);
+    EXPECT_EQ(box.text.rfind(textStart, 0), 0u);
+    EXPECT_EQ(Query(kQueryDrawnTexts, 0), 0) << "a word outside its room or over another";
+  }
 };
 
 TEST_F(Language, ChosenFromTheMenuAtOnceEverywhereAndWindowsDefaultLeavesNoLine) {
@@ -101,18 +154,36 @@ TEST_F(Language, ChosenFromTheMenuAtOnceEverywhereAndWindowsDefaultLeavesNoLine)
   EXPECT_NE(box.text.find(L"]\r\n[Dö ýöü wáñt"), std::wstring::npos);
   EXPECT_EQ(LanguageMark(), 0);
 
-  // German from the menu: written by its code, in use at once (its
-  // catalogue has no words yet beyond its name, so the box is English),
-  // and hollow started again to show it.
-  ChooseSubmenuItem(kMenuOptions, kOptionLanguage, kLanguageGerman);
-  const std::string german = std::string(kCore) + "language=de\r\n";
-  EXPECT_EQ(WaitConfig(german), german);
-  EXPECT_EQ(LanguageMark(), 3);
-  box = AskRestart();
-  ASSERT_NE(box.window, nullptr);
-  EXPECT_EQ(box.title, L"Confirm");
-  EXPECT_EQ(box.text.rfind(L"You will need to restart", 0), 0u);
-  EXPECT_NE(WaitHollowOtherThan(firstHollow, 15000), 0u) << "hollow runs again, in the new language";
+  // The pseudo-language's questions are longer than English ones: hollow's
+  // picture is wider than the English 249 pixels.
+  const std::vector<HWND> pseudoWords = TopWindows("SM Vododi Reminders 1");
+  ASSERT_EQ(pseudoWords.size(), 1u);
+  EXPECT_GT(WidthOf(pseudoWords[0]), 249);
+
+  // A reality check on the screen while the language changes.
+  Command(IDC_TEST_REALITY);
+  ASSERT_TRUE(PopupShows(15000));
+  HWND popup = FindWindowA(nullptr, kPopupTitle);
+  const std::vector<std::uint32_t> pseudoPopup = ScreenPixels(popup);
+
+  // German from the menu: written by its code, in use at once in the box,
+  // the pictures and the popup on the screen, and hollow started again in
+  // it (its questions as long as the English ones: the design's width).
+  Choose(kLanguageGerman, "de", L"Bestätigen", L"Die Änderung wird erst nach einem Neustart");
+  const DWORD germanHollow = WaitHollowOtherThan(firstHollow, 15000);
+  EXPECT_NE(germanHollow, 0u) << "hollow runs again, in the new language";
+  const std::vector<HWND> germanWords = TopWindows("SM Vododi Reminders 1");
+  ASSERT_EQ(germanWords.size(), 1u);
+  EXPECT_EQ(WidthOf(germanWords[0]), 249);
+  const std::vector<std::uint32_t> germanPopup = ScreenPixels(popup);
+  EXPECT_GT(Differing(pseudoPopup, germanPopup), 500) << "the popup shows its words in German at once";
+
+  // Russian and Japanese the same way; Japanese in a face that has its letters.
+  Choose(kLanguageRussian, "ru", L"Подтверждение", L"Чтобы изменение вступило в силу");
+  EXPECT_GT(Differing(germanPopup, ScreenPixels(popup)), 500);
+  Choose(kLanguageJapanese, "ja", L"確認", L"変更を反映するには");
+  EXPECT_NE(WaitHollowOtherThan(germanHollow, 15000), 0u);
+  DismissPopup();
 
   // Windows Default removes the line: the file is as a first run wrote it.
   ChooseSubmenuItem(kMenuOptions, kOptionLanguage, kLanguageWindowsDefault);

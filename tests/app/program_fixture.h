@@ -30,7 +30,16 @@ enum OptionsMenuIndex {
 };
 // Options > Language: "Windows Default", then English and the languages of
 // resources/languages/LINGUAS in its order (the separator is skipped).
-enum LanguageMenuIndex { kLanguageWindowsDefault, kLanguageEnglish, kLanguageGerman };
+enum LanguageMenuIndex {
+  kLanguageWindowsDefault,
+  kLanguageEnglish,
+  kLanguageGerman,
+  kLanguageFrench,
+  kLanguageSpanish,
+  kLanguagePortuguese,
+  kLanguageRussian,
+  kLanguageJapanese
+};
 
 class ProgramTest : public ::testing::Test {
  protected:
