@@ -1,5 +1,6 @@
 // Picture push buttons: normal, hover and pressed pictures, an optional
 // caption burned into each picture the first time it is shown.
+#include "skin/focus_mark_draw.h"
 #include "skin/skin_binding.h"
 #include "skin/skin_label.h"
 
@@ -19,6 +20,7 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       int width = 0, height = 0;
       PictureSize(b->current, &width, &height);
       BitBlt(context, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+      if (FocusMarkShown(window)) DrawFocusMark(window, context, width, height);
       SelectObject(memory, previous);
       DeleteDC(memory);
       EndPaint(window, &ps);
@@ -48,6 +50,14 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       // The pressed picture stays until the next move or the owner's reset.
       b->released = 1;
       break;
+    case WM_GETDLGCODE: {
+      // Enter presses the button with the focus however the focus came: the
+      // dialog manager makes a button its default only when Tab brings the
+      // focus, not when activation gives it back.
+      const LRESULT code = PassOn(kKindButton, window, message, wParam, lParam);
+      if (GetFocus() != window || !(code & DLGC_UNDEFPUSHBUTTON)) return code;
+      return (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+    }
   }
   return PassOn(kKindButton, window, message, wParam, lParam);
 }

@@ -1,0 +1,59 @@
+#include "skin/focus_mark.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Signed distance from (x, y) to the edge of the rounded rectangle:
+// negative inside, positive outside.
+double DistanceToEdge(const FocusMarkShape& s, double x, double y) {
+  const double cx = (s.left + s.right) / 2, cy = (s.top + s.bottom) / 2;
+  const double hx = (s.right - s.left) / 2 - s.radius, hy = (s.bottom - s.top) / 2 - s.radius;
+  const double qx = std::fabs(x - cx) - hx, qy = std::fabs(y - cy) - hy;
+  const double outside = std::hypot(std::max(qx, 0.0), std::max(qy, 0.0));
+  return outside + std::min(std::max(qx, qy), 0.0) - s.radius;
+}
+
+double Clamp01(double v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
+
+}  // namespace
+
+FocusMarkShape FocusMarkFor(int width, int height, int dpi) {
+  FocusMarkShape s;
+  if (width <= 0 || height <= 0) return s;
+  if (dpi <= 0) dpi = 96;
+  s.thickness = 2.0 * dpi / 96;
+  s.right = width;
+  s.bottom = height;
+  // Taller than 1.5 times the width: a circle in the middle of the strip.
+  if (height * 2 > width * 3) {
+    s.top = (height - width) / 2.0;
+    s.bottom = s.top + width;
+  }
+  s.radius = std::min(s.right - s.left, s.bottom - s.top) / 2;
+  // A stroke never fills more than a third of the picture.
+  s.thickness = std::min(s.thickness, s.radius * 2 / 3);
+  return s;
+}
+
+std::vector<std::uint32_t> FocusMarkPixels(int width, int height, int dpi, std::uint32_t rgb) {
+  std::vector<std::uint32_t> pixels;
+  if (width <= 0 || height <= 0) return pixels;
+  pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+  const FocusMarkShape s = FocusMarkFor(width, height, dpi);
+  const std::uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      // Coverage of the band between the edge and `thickness` inside it,
+      // measured at the pixel's centre with a one-pixel ramp.
+      const double d = DistanceToEdge(s, x + 0.5, y + 0.5);
+      const double cover = Clamp01(0.5 - d) - Clamp01(0.5 - (d + s.thickness));
+      const std::uint32_t a = static_cast<std::uint32_t>(std::lround(cover * 255));
+      if (a == 0) continue;
+      pixels[static_cast<std::size_t>(y) * width + x] =
+          a << 24 | (r * a + 127) / 255 << 16 | (g * a + 127) / 255 << 8 | (b * a + 127) / 255;
+    }
+  }
+  return pixels;
+}
