@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/command_line.h"
+#include "app/dialog_keys.h"
 #include "app/locate_paths.h"
 #include "app/main_window.h"
 #include "resources/resource_ids.h"
@@ -94,5 +95,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_instance = instance;
   g_testHooks = StartedForTesting();
 
+  RouteDialogKeys();
   return static_cast<int>(DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0));
 }
