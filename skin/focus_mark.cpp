@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -17,31 +18,56 @@ double DistanceToEdge(const FocusMarkShape& s, double x, double y) {
 
 double Clamp01(double v) { return v < 0 ? 0 : (v > 1 ? 1 : v); }
 
+// Two colours differ when a channel is more than this apart: the artwork's
+// anti-aliasing and PNG rounding stay below it.
+constexpr int kLitDifference = 24;
+
+bool Differ(std::uint32_t a, std::uint32_t b) {
+  for (int shift = 0; shift < 32; shift += 8) {
+    if (std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)) > kLitDifference) {
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
-FocusMarkShape FocusMarkFor(int width, int height, int dpi) {
+MarkArea LitArea(const std::uint32_t* normal, const std::uint32_t* hover, int width, int height) {
+  MarkArea area{width, height, 0, 0};
+  if (!normal || !hover || width <= 0 || height <= 0) return MarkArea{};
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      const std::size_t at = static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + static_cast<std::size_t>(x);
+      if (!Differ(normal[at], hover[at])) continue;
+      area.left = std::min(area.left, x);
+      area.top = std::min(area.top, y);
+      area.right = std::max(area.right, x + 1);
+      area.bottom = std::max(area.bottom, y + 1);
+    }
+  }
+  return area.empty() ? MarkArea{} : area;
+}
+
+FocusMarkShape FocusMarkFor(int width, int height, MarkArea area, int dpi) {
   FocusMarkShape s;
   if (width <= 0 || height <= 0) return s;
-  if (dpi <= 0) dpi = 96;
-  s.thickness = 2.0 * dpi / 96;
-  s.right = width;
-  s.bottom = height;
-  // Taller than 1.5 times the width: a circle in the middle of the strip.
-  if (height * 2 > width * 3) {
-    s.top = (height - width) / 2.0;
-    s.bottom = s.top + width;
-  }
+  if (area.empty()) area = MarkArea{0, 0, width, height};
+  s.left = std::max(area.left, 0);
+  s.top = std::max(area.top, 0);
+  s.right = std::min(area.right, width);
+  s.bottom = std::min(area.bottom, height);
   s.radius = std::min(s.right - s.left, s.bottom - s.top) / 2;
-  // A stroke never fills more than a third of the picture.
-  s.thickness = std::min(s.thickness, s.radius * 2 / 3);
+  // A stroke never fills more than a third of the shape.
+  s.thickness = std::min(2.0 * (dpi > 0 ? dpi : 96) / 96, s.radius * 2 / 3);
   return s;
 }
 
-std::vector<std::uint32_t> FocusMarkPixels(int width, int height, int dpi, std::uint32_t rgb) {
+std::vector<std::uint32_t> FocusMarkPixels(int width, int height, MarkArea area, int dpi, std::uint32_t rgb) {
   std::vector<std::uint32_t> pixels;
   if (width <= 0 || height <= 0) return pixels;
   pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
-  const FocusMarkShape s = FocusMarkFor(width, height, dpi);
+  const FocusMarkShape s = FocusMarkFor(width, height, area, dpi);
   const std::uint32_t r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
   for (int y = 0; y < height; ++y) {
     for (int x = 0; x < width; ++x) {

@@ -167,7 +167,9 @@ void PaintImage(HWND window, HBITMAP picture) {
   HDC context = BeginPaint(window, &ps);
   BlitPicture(context, picture, 0, 0);
   int width = 0, height = 0;
-  if (FocusMarkShown(window) && PictureSize(picture, &width, &height)) DrawFocusMark(window, context, width, height);
+  if (FocusMarkShown(window) && PictureSize(picture, &width, &height)) {
+    DrawFocusMark(window, context, width, height, RECT{0, 0, 0, 0});
+  }
   EndPaint(window, &ps);
 }
 

@@ -1,5 +1,6 @@
-// The focus mark's pixels: where the outline runs, how thick it is at each
-// scale, and that it is premultiplied as AlphaBlend wants it.
+// The focus mark: which part of a button's picture it goes round, where its
+// outline runs, how thick it is at each scale, and that it is premultiplied
+// as AlphaBlend wants it.
 #include <gtest/gtest.h>
 
 #include "skin/focus_mark.h"
@@ -10,48 +11,67 @@ std::uint32_t Alpha(const std::vector<std::uint32_t>& p, int width, int x, int y
   return p[static_cast<std::size_t>(y) * width + x] >> 24;
 }
 
-// Pixels of the middle row, from the left edge, that the stroke covers
-// more than half.
-int StrokeFromLeft(const std::vector<std::uint32_t>& p, int width, int y) {
+// Pixels of row y, from column x on, that the stroke covers more than half.
+int StrokeFrom(const std::vector<std::uint32_t>& p, int width, int x, int y) {
   int n = 0;
-  while (n < width && Alpha(p, width, n, y) > 127) ++n;
+  while (x + n < width && Alpha(p, width, x + n, y) > 127) ++n;
   return n;
 }
 
-TEST(FocusMark, RoundButtonGetsARingInsideItsEdgeAndNothingInItsCornersOrMiddle) {
-  const std::vector<std::uint32_t> p = FocusMarkPixels(22, 22, 96, kFocusMarkRgb);
-  ASSERT_EQ(p.size(), 22u * 22u);
-  EXPECT_EQ(p[static_cast<std::size_t>(11) * 22 + 0], 0xFFFFE9A8u);  // left edge, full colour
-  EXPECT_EQ(Alpha(p, 22, 21, 11), 255u);
-  EXPECT_EQ(Alpha(p, 22, 11, 0), 255u);
-  EXPECT_EQ(Alpha(p, 22, 0, 0), 0u);    // outside the circle
-  EXPECT_EQ(Alpha(p, 22, 11, 11), 0u);  // the button's glyph stays clear
-  EXPECT_EQ(Alpha(p, 22, 4, 11), 0u);
+TEST(FocusMark, LitAreaIsWhereTheHoverDiffersNotTheSkyAroundIt) {
+  // A 12 x 23 strip of sky with a star, and a disc lit in its upper half
+  // (the title row's ?): the star is in both pictures, the disc only
+  // differs, and a difference as small as the artwork's smoothing counts
+  // for nothing.
+  const int w = 12, h = 23;
+  std::vector<std::uint32_t> normal(w * h, 0xFF101030), hover(w * h, 0xFF101030);
+  normal[20 * w + 6] = hover[20 * w + 6] = 0xFFFFFFFF;  // the star
+  for (int y = 2; y < 13; ++y) {
+    for (int x = 1; x < 11; ++x) hover[y * w + x] = 0xFF3A45A8;
+  }
+  hover[15 * w + 6] = 0xFF181838;  // within the smoothing
+  const MarkArea lit = LitArea(normal.data(), hover.data(), w, h);
+  EXPECT_EQ(lit.left, 1);
+  EXPECT_EQ(lit.top, 2);
+  EXPECT_EQ(lit.right, 11);
+  EXPECT_EQ(lit.bottom, 13);
+  EXPECT_TRUE(LitArea(normal.data(), normal.data(), w, h).empty());
+}
+
+TEST(FocusMark, RingRunsInsideTheAreaAndLeavesItsMiddleAndTheRestClear) {
+  // A 20 x 23 picture whose round button (the area) is 16 pixels wide in
+  // its upper part.
+  const MarkArea area{2, 1, 18, 17};
+  const std::vector<std::uint32_t> p = FocusMarkPixels(20, 23, area, 96, kFocusMarkRgb);
+  ASSERT_EQ(p.size(), 20u * 23u);
+  const std::uint32_t left = p[9 * 20 + 2];  // the area's left edge, half way down
+  EXPECT_GE(left >> 24, 250u);
+  EXPECT_GE((left >> 16) & 0xFF, 250u);
+  EXPECT_NEAR(double((left >> 8) & 0xFF), 0xE9, 4);
+  EXPECT_NEAR(double(left & 0xFF), 0xA8, 4);
+  EXPECT_GE(Alpha(p, 20, 17, 9), 250u);  // right edge
+  EXPECT_GE(Alpha(p, 20, 10, 1), 250u);  // top
+  EXPECT_EQ(Alpha(p, 20, 2, 1), 0u);     // outside the circle's corner
+  EXPECT_EQ(Alpha(p, 20, 10, 9), 0u);    // the glyph stays clear
+  EXPECT_EQ(Alpha(p, 20, 10, 20), 0u);   // below the area
+  EXPECT_EQ(Alpha(p, 20, 0, 9), 0u);     // beside it
+  // No area: round the whole picture.
+  const std::vector<std::uint32_t> whole = FocusMarkPixels(20, 23, MarkArea{}, 96, kFocusMarkRgb);
+  EXPECT_GE(Alpha(whole, 20, 0, 11), 250u);
+  EXPECT_GE(Alpha(whole, 20, 10, 22), 250u);
 }
 
 TEST(FocusMark, StrokeGrowsWithTheDisplayScale) {
   const int widths[][2] = {{96, 2}, {144, 3}, {192, 4}};
   for (const auto& w : widths) {
     const int size = 22 * w[0] / 96;
-    const std::vector<std::uint32_t> p = FocusMarkPixels(size, size, w[0], kFocusMarkRgb);
-    EXPECT_EQ(StrokeFromLeft(p, size, size / 2), w[1]) << w[0];
+    const std::vector<std::uint32_t> p = FocusMarkPixels(size, size, MarkArea{}, w[0], kFocusMarkRgb);
+    EXPECT_EQ(StrokeFrom(p, size, 0, size / 2), w[1]) << w[0];
   }
 }
 
-TEST(FocusMark, TallStripGetsACircleInItsMiddle) {
-  // The title row's x: a 12-pixel disc in a 12 x 23 strip.
-  const std::vector<std::uint32_t> p = FocusMarkPixels(12, 23, 96, kFocusMarkRgb);
-  EXPECT_EQ(Alpha(p, 12, 6, 1), 0u);  // above the circle
-  EXPECT_EQ(Alpha(p, 12, 6, 21), 0u);  // below it
-  EXPECT_GT(Alpha(p, 12, 6, 6), 127u);  // its top
-  EXPECT_GT(Alpha(p, 12, 0, 11), 127u);
-  const FocusMarkShape s = FocusMarkFor(12, 23, 96);
-  EXPECT_DOUBLE_EQ(s.top, 5.5);
-  EXPECT_DOUBLE_EQ(s.bottom, 17.5);
-}
-
 TEST(FocusMark, PixelsArePremultipliedAndAnEmptyPictureHasNone) {
-  const std::vector<std::uint32_t> p = FocusMarkPixels(40, 23, 120, 0x80FF20);
+  const std::vector<std::uint32_t> p = FocusMarkPixels(40, 23, MarkArea{3, 2, 37, 21}, 120, 0x80FF20);
   int partial = 0;
   for (std::uint32_t v : p) {
     const std::uint32_t a = v >> 24;
@@ -61,8 +81,8 @@ TEST(FocusMark, PixelsArePremultipliedAndAnEmptyPictureHasNone) {
     partial += a > 0 && a < 255;
   }
   EXPECT_GT(partial, 0);  // the curves are smoothed
-  EXPECT_TRUE(FocusMarkPixels(0, 10, 96, kFocusMarkRgb).empty());
-  EXPECT_TRUE(FocusMarkPixels(10, -1, 96, kFocusMarkRgb).empty());
+  EXPECT_TRUE(FocusMarkPixels(0, 10, MarkArea{}, 96, kFocusMarkRgb).empty());
+  EXPECT_TRUE(FocusMarkPixels(10, -1, MarkArea{}, 96, kFocusMarkRgb).empty());
 }
 
 }  // namespace
