@@ -246,6 +246,28 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       KeepForReadme(CaptureScreen(main_, "main-150-screen"), "main-window-150.png");
     }
 
+    if (c.scale == 200) {
+      // The focus mark at the scale: Tab from the background to SET (real
+      // keys) draws its warm ring, 4 pixels wide here, on SET's edge.
+      RECT w = {};
+      GetWindowRect(main_, &w);
+      RunUnix("/usr/bin/xdotool mousemove " + std::to_string(w.left + 400) + " " + std::to_string(w.top + 80) +
+              " sleep 0.2 click 1 sleep 0.3 key --delay 150 Tab Tab Tab Tab");
+      SleepMs(300);
+      WaitIdle(main_);
+      const std::string shot = CaptureWindow(kMainTitle, "focus-mark-200");
+      const RECT set = ClientRectIn(Control(IDC_SET), main_);
+      const std::string pixel = shots_ + "focus-mark-200.txt";
+      const std::string at = "p{" + std::to_string(set.left + 1) + "," + std::to_string((set.top + set.bottom) / 2) + "}";
+      RunUnix("/usr/bin/convert " + shot + " -format '%[fx:int(255*" + at + ".r)] %[fx:int(255*" + at + ".g)] %[fx:int(255*" +
+                  at + ".b)]' info: > " + pixel,
+              20000);
+      int red = 0, green = 0, blue = 0;
+      EXPECT_EQ(std::sscanf(ReadFile(WindowsPath(pixel)).c_str(), "%d %d %d", &red, &green, &blue), 3);
+      EXPECT_TRUE(red > 235 && green > 210 && green < 250 && blue > 145 && blue < 190)
+          << "SET's edge at 200 %: " << red << " " << green << " " << blue;
+    }
+
     Command(IDC_ABOUT);
     HWND about = WaitForWindow(kAboutTitle, 20000);
     ASSERT_NE(about, nullptr);
