@@ -27,9 +27,6 @@ constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
 static_assert(kTrayRecordSize == 488, "tray record of the 32-bit program");
 #endif
 
-// The shell took version 4 of the icon's messages (NIM_SETVERSION).
-bool g_version4 = false;
-
 // The menu at `at` (the cursor, or the icon when the keyboard opened it).
 void OpenTrayMenu(HWND mainWindow, POINT at) {
   SetForegroundWindow(mainWindow);
@@ -66,12 +63,13 @@ void OpenTrayMenu(HWND mainWindow, POINT at) {
 
 // Adds the icon and asks for version 4 of its messages: with it the
 // keyboard reaches the icon (Enter and Space send NIN_KEYSELECT, Shift+F10
-// and the menu key WM_CONTEXTMENU). A shell that refuses keeps version 0.
+// and the menu key WM_CONTEXTMENU). A shell that refuses keeps version 0,
+// whose messages HandleTrayNotify tells apart by their layout.
 void AddIcon() {
   Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
   NOTIFYICONDATAA version = g_trayIcon;
   version.uVersion = NOTIFYICON_VERSION_4;
-  g_version4 = Shell_NotifyIconA(NIM_SETVERSION, &version) != FALSE;
+  Shell_NotifyIconA(NIM_SETVERSION, &version);
 }
 
 POINT CursorPoint() {

@@ -20,7 +20,9 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       int width = 0, height = 0;
       PictureSize(b->current, &width, &height);
       BitBlt(context, 0, 0, width, height, memory, 0, 0, SRCCOPY);
-      if (FocusMarkShown(window)) DrawFocusMark(window, context, width, height, b->markArea);
+      // Round what the hover lights, read when drawn: an owner may draw
+      // words into both pictures after attaching them.
+      if (FocusMarkShown(window)) DrawFocusMark(window, context, width, height, HoverLitArea(b->normal, b->hover));
       SelectObject(memory, previous);
       DeleteDC(memory);
       EndPaint(window, &ps);
@@ -89,7 +91,6 @@ HWND Attach(SkinManager* m, SkinButton* b, int controlId, PictureRef normal, Pic
     if (b->textTop) b->textRect.top = b->textTop;
   }
   b->current = b->normal;
-  b->markArea = HoverLitArea(b->normal, b->hover);
   FitWindowToImage(window, b->normal);
   InvalidateControl(window);
   BindControl(m, window, b, kKindButton, ButtonEntry);

@@ -48,7 +48,6 @@ struct SkinButton {
   int textTop = 0;
   HWND window = nullptr;
   SkinHint hint;
-  RECT markArea = {0, 0, 0, 0};  // what the hover lights, where the focus mark goes; empty: all
 };
 
 struct SkinToggle {
