@@ -268,8 +268,9 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     }
 
     if (c.scale == 200) {
-      // The focus mark at the scale: Tab from the background to SET (real
-      // keys) draws its warm ring, 4 pixels wide here, on SET's edge.
+      // The focus mark at the scale: the first Tab from the background
+      // enters at the switch, and the fourth reaches SET (real keys), which
+      // wears the warm ring, 4 pixels wide here, on its edge.
       RECT w = {};
       GetWindowRect(main_, &w);
       RunUnix("/usr/bin/xdotool mousemove " + std::to_string(w.left + 400) + " " + std::to_string(w.top + 80) +
