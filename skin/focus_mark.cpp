@@ -57,9 +57,17 @@ FocusMarkShape FocusMarkFor(int width, int height, MarkArea area, int dpi) {
   s.top = std::max(area.top, 0);
   s.right = std::min(area.right, width);
   s.bottom = std::min(area.bottom, height);
+  const double stroke = 2.0 * (dpi > 0 ? dpi : 96) / 96;
+  // Outside what is lit where the picture has room on every side (a link's
+  // words), by the same on each side so that a circle stays a circle.
+  const double room = std::min({stroke, s.left, s.top, width - s.right, height - s.bottom});
+  s.left -= room;
+  s.top -= room;
+  s.right += room;
+  s.bottom += room;
   s.radius = std::min(s.right - s.left, s.bottom - s.top) / 2;
   // A stroke never fills more than a third of the shape.
-  s.thickness = std::min(2.0 * (dpi > 0 ? dpi : 96) / 96, s.radius * 2 / 3);
+  s.thickness = std::min(stroke, s.radius * 2 / 3);
   return s;
 }
 

@@ -26,10 +26,11 @@ struct MarkArea {
 // the shape, wherever in the picture it sits.
 MarkArea LitArea(const std::uint32_t* normal, const std::uint32_t* hover, int width, int height);
 
-// Where the outline runs: the area (the whole picture when it is empty)
-// as a rounded rectangle whose corners are half its shorter side, a circle
-// round a round button, a pill round a pill. The stroke is 2 pixels at 96
-// DPI, scaled with the display, and runs inside the area.
+// Where the outline runs: round the area (the whole picture when it is
+// empty), as a rounded rectangle whose corners are half its shorter side, a
+// circle round a round button, a pill round a pill. The stroke is 2 pixels
+// at 96 DPI, scaled with the display; it runs just outside the area where
+// the picture has room for it on every side, else inside the area.
 struct FocusMarkShape {
   double left = 0, top = 0, right = 0, bottom = 0;
   double radius = 0;

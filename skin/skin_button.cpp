@@ -53,12 +53,15 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       b->released = 1;
       break;
     case WM_GETDLGCODE: {
-      // Enter presses the button with the focus however the focus came: the
+      // Enter presses the button with the focus however the focus came (the
       // dialog manager makes a button its default only when Tab brings the
-      // focus, not when activation gives it back.
+      // focus, not when activation gives it back), and no other: a button
+      // Tab once passed keeps the default style, and Enter in the interval
+      // box or on the switch would press it.
       const LRESULT code = PassOn(kKindButton, window, message, wParam, lParam);
-      if (GetFocus() != window || !(code & DLGC_UNDEFPUSHBUTTON)) return code;
-      return (code & ~DLGC_UNDEFPUSHBUTTON) | DLGC_DEFPUSHBUTTON;
+      if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) return code;
+      const LRESULT push = GetFocus() == window ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+      return (code & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
     }
   }
   return PassOn(kKindButton, window, message, wParam, lParam);

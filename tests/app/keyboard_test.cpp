@@ -84,8 +84,14 @@ TEST_F(Keyboard, KeysReachAndWorkTheMainWindowAndTheTrayEndsTheReminder) {
   Keys("Return space");
   EXPECT_EQ(Query(kQuerySwitchOn), 0);
 
-  // Enter presses SET as a click does: the restart is asked for.
-  Keys("Tab Tab Tab");
+  // Enter in the interval box presses no button; on SET it presses SET as
+  // a click does: the restart is asked for.
+  Keys("Tab Tab Return");
+  ASSERT_EQ(FocusedId(), IDC_INTERVAL);
+  EXPECT_EQ(WaitForMessageBox("Confirm", 1000, started_.back().id), nullptr);
+  EXPECT_EQ(CountProcesses("hollow.exe"), 0);
+  EXPECT_TRUE(IsWindowVisible(main_));
+  Keys("Tab");
   ASSERT_EQ(FocusedId(), IDC_SET);
   CaptureForReadme(main_, "focus-mark-100.png");
   Keys("Return");

@@ -35,6 +35,9 @@ TEST(FocusMark, RingRunsInsideTheAreaInTheWarmAccentAndLeavesTheRestClear) {
   for (const auto& clear : {std::pair{2, 1}, {10, 9}, {10, 20}, {0, 9}}) {  // corner, glyph, below, beside
     EXPECT_EQ(Alpha(p, 20, clear.first, clear.second), 0u) << clear.first << "," << clear.second;
   }
+  // A link's words with room all round: the ring runs outside them.
+  const FocusMarkShape link = FocusMarkFor(138, 23, MarkArea{4, 6, 134, 19}, 96);
+  EXPECT_EQ((std::vector<double>{link.left, link.top, link.right, link.bottom}), (std::vector<double>{2, 4, 136, 21}));
   // No area: round the whole picture; no picture: no mark.
   EXPECT_GE(Alpha(FocusMarkPixels(20, 23, MarkArea{}, 96, kFocusMarkRgb), 20, 10, 22), 250u);
   EXPECT_TRUE(FocusMarkPixels(0, 10, MarkArea{}, 96, kFocusMarkRgb).empty());
