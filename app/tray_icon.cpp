@@ -7,24 +7,27 @@
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
 #include "app/tray_popup_items.h"
+#include "app/wide_text.h"
 #include "journal/dream_window.h"
 #include "journal/practice_window.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
+#include "settings/translation.h"
 #include "skin/layered_window.h"
 
 namespace {
 
 // The record of the icon, kept because the quit path removes the icon with it.
 // Its size is that of the record version with a 128-character tip and the
-// balloon fields: 488 bytes in the 32-bit program.
-NOTIFYICONDATAA g_trayIcon;
+// balloon fields: 936 bytes in the 32-bit program. The tip is UTF-16, so
+// that it can be in any language.
+NOTIFYICONDATAW g_trayIcon;
 HMENU g_trayMenu = nullptr;
-constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+constexpr DWORD kTrayRecordSize = NOTIFYICONDATAW_V2_SIZE;
 #ifndef _WIN64
-static_assert(kTrayRecordSize == 488, "tray record of the 32-bit program");
+static_assert(kTrayRecordSize == 936, "tray record of the 32-bit program");
 #endif
 
 // The menu at `at` (the cursor, or the icon when the keyboard opened it).
@@ -66,16 +69,37 @@ void OpenTrayMenu(HWND mainWindow, POINT at) {
 // and the menu key WM_CONTEXTMENU). A shell that refuses keeps version 0,
 // whose messages HandleTrayNotify tells apart by their layout.
 void AddIcon() {
-  Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
-  NOTIFYICONDATAA version = g_trayIcon;
+  Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+  NOTIFYICONDATAW version = g_trayIcon;
   version.uVersion = NOTIFYICON_VERSION_4;
-  Shell_NotifyIconA(NIM_SETVERSION, &version);
+  Shell_NotifyIconW(NIM_SETVERSION, &version);
 }
 
 POINT CursorPoint() {
   POINT cursor = {};
   GetCursorPos(&cursor);
   return cursor;
+}
+
+void Append(UINT flags, UINT_PTR id, const char* text) { AppendMenuW(g_trayMenu, flags, id, Widen(text).c_str()); }
+
+// The menu in the language in use, its submenus' marks not yet set.
+void BuildTrayMenu(bool startupChecked) {
+  g_trayMenu = CreatePopupMenu();
+  // Translators: an item of the tray icon's menu, checked while the program
+  // starts with Windows; about 30 characters at most.
+  Append(MF_STRING | (startupChecked ? MF_CHECKED : MF_UNCHECKED), IDM_STARTUP, Tr("Invoke At Startup"));
+  // Translators: an item of the tray icon's menu that shows the main window.
+  Append(MF_STRING, IDM_SHOW, Tr("Show Application"));
+  AppendOptionMenus(g_trayMenu);
+  // Translators: an item of the tray icon's menu that opens the record of
+  // the reality checks of the last four weeks.
+  Append(MF_STRING, IDM_MY_PRACTICE, Tr("My Practice..."));
+  // Translators: an item of the tray icon's menu that opens the dream journal.
+  Append(MF_STRING, IDM_DREAM_JOURNAL, Tr("Dream Journal..."));
+  Append(MF_STRING, IDM_MAKER, kMakerHostName);  // an address, the same in every language
+  // Translators: the last item of the tray icon's menu: ends the program.
+  Append(MF_STRING, IDM_QUIT, Tr("Quit Application"));
 }
 
 }  // namespace
@@ -88,20 +112,18 @@ void CreateTrayIcon(HWND mainWindow) {
   g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   g_trayIcon.uCallbackMessage = WM_TRAY_CALLBACK;
   g_trayIcon.hIcon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-  lstrcpynA(g_trayIcon.szTip, "Somnivex", sizeof g_trayIcon.szTip);
+  lstrcpynW(g_trayIcon.szTip, L"Somnivex", ARRAYSIZE(g_trayIcon.szTip));
   AddIcon();
   // A program run as administrator would otherwise never hear that Explorer
   // (which runs as the user) made a new taskbar.
   ChangeWindowMessageFilterEx(mainWindow, RegisterWindowMessageA("TaskbarCreated"), MSGFLT_ALLOW, nullptr);
+  BuildTrayMenu(true);
+}
 
-  g_trayMenu = CreatePopupMenu();
-  AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
-  AppendOptionMenus(g_trayMenu);
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_MY_PRACTICE, "My Practice...");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_DREAM_JOURNAL, "Dream Journal...");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
+void RebuildTrayMenu() {
+  const bool startupChecked = IsStartupMenuChecked();
+  DestroyTrayMenu();  // with its submenus
+  BuildTrayMenu(startupChecked);
 }
 
 void AddTrayIconAgain() {
@@ -138,9 +160,10 @@ void HandleTrayNotify(HWND mainWindow, WPARAM wParam, LPARAM lParam) {
 }
 
 void SetTrayTip(const char* tip) {
-  if (!g_trayIcon.hWnd || lstrcmpA(g_trayIcon.szTip, tip) == 0) return;
-  lstrcpynA(g_trayIcon.szTip, tip, sizeof g_trayIcon.szTip);
-  Shell_NotifyIconA(NIM_MODIFY, &g_trayIcon);
+  const std::wstring wide = Widen(tip);
+  if (!g_trayIcon.hWnd || wide.compare(0, std::wstring::npos, g_trayIcon.szTip) == 0) return;
+  lstrcpynW(g_trayIcon.szTip, wide.c_str(), ARRAYSIZE(g_trayIcon.szTip));
+  Shell_NotifyIconW(NIM_MODIFY, &g_trayIcon);
 }
 
 void SetStartupMenuCheck(bool checked) {
@@ -156,4 +179,4 @@ void DestroyTrayMenu() {
   g_trayMenu = nullptr;
 }
 
-void RemoveTrayIcon() { Shell_NotifyIconA(NIM_DELETE, &g_trayIcon); }
+void RemoveTrayIcon() { Shell_NotifyIconW(NIM_DELETE, &g_trayIcon); }

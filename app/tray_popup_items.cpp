@@ -1,5 +1,7 @@
 #include "app/tray_popup_items.h"
 
+#include <string>
+
 #include "app/wide_text.h"
 #include "journal/morning_question.h"
 #include "reminders/reality_check.h"
@@ -21,10 +23,11 @@ HMENU MorningAnswers() {
   // Translators: the morning question's second answer, on its button and
   // in the tray menu's "Answer The Morning Question"; about 40 characters.
   AppendMenuW(answers, MF_STRING, IDM_MORNING_ANSWER_DREAM, Widen(Tr("A dream")).c_str());
-  // Translators: the morning question's third answer, on its button (in
-  // two lines there) and in the tray menu's "Answer The Morning Question";
-  // about 40 characters.
-  AppendMenuW(answers, MF_STRING, IDM_MORNING_ANSWER_NONE, Widen(Tr("Nothing I remember")).c_str());
+  // Translators: also the third answer in the tray menu's "Answer The
+  // Morning Question", in one line: its line breaks show as spaces there.
+  std::wstring none = Widen(Tr("Nothing I\nremember"));
+  for (wchar_t& c : none) c = c == L'\n' ? L' ' : c;
+  AppendMenuW(answers, MF_STRING, IDM_MORNING_ANSWER_NONE, none.c_str());
   return answers;
 }
 

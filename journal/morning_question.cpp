@@ -7,6 +7,7 @@
 #include "png/png_loader.h"
 #include "journal/dream_file.h"
 #include "journal/morning_clock.h"
+#include "journal/morning_words.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
@@ -121,7 +122,9 @@ void FreePictures() {
   }
 }
 
-// The pictures of the DPI's artwork set, and the places at that scale.
+// The pictures of the DPI's artwork set with their words in the language
+// in use (the answers' captions only while the answers show), and the
+// places at that scale.
 bool LoadPictures(HWND window, int dpi) {
   int size[2] = {0, 0}, litSize[2] = {0, 0};
   HBITMAP rest = nullptr, lit = nullptr;
@@ -140,6 +143,9 @@ bool LoadPictures(HWND window, int dpi) {
     DeleteObject(lit);
     return false;
   }
+  for (HBITMAP picture : {rest, lit}) ForgetDrawnTexts(picture);
+  DrawMorningWords(rest, false, !g_popup.offersJournal);
+  DrawMorningWords(lit, true, !g_popup.offersJournal);
   FreePictures();
   g_popup.rest = rest;
   g_popup.lit = lit;
@@ -247,6 +253,7 @@ void Press(int pressed) {
     RecordPractice(pressed == IDC_MORNING_LUCID ? PracticeEvent::Lucid : PracticeEvent::Dream);
     g_popup.offersJournal = true;
     g_popup.dreamKind = pressed == IDC_MORNING_LUCID ? DreamKind::Lucid : DreamKind::Dream;
+    LoadPictures(g_popup.window, g_popup.dpi);  // without the captions it covers
     DrawJournalOffer();
     g_popup.hot = 0;
     Show();

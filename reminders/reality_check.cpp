@@ -9,11 +9,14 @@
 #include "png/png_loader.h"
 #include "journal/dream_folder.h"
 #include "journal/practice_journal.h"
+#include "reminders/check_words.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 
 RealityCheckPopup g_realityCheck;
 
@@ -68,12 +71,15 @@ void ChooseCheck() {
 }
 
 // The picture of the current kind for the DPI of the monitor the popup is
-// on, with the text check's word and time or the dream sign drawn in; the
-// one it replaces is freed. Straight alpha, not yet premultiplied.
+// on, with its words in the language in use and the text check's word and
+// time or the dream sign drawn in; the one it replaces is freed. Straight
+// alpha, not yet premultiplied.
 bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
+  ForgetDrawnTexts(bitmap);
+  DrawCheckWords(bitmap, g_realityCheck.kind);
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
   } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
@@ -110,6 +116,17 @@ void FadeOut(HWND window, PracticeEvent event) {
   FadeLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, false,
                     kRealityCheckFadeStepMs);
   g_realityCheck.visible = false;
+}
+
+// Another language: the picture drawn again with its words, shown at once
+// when the popup is up, else kept premultiplied for the next fade-in.
+void OnLanguageChanged(HWND window) {
+  if (!LoadPopupPicture(window, g_realityCheck.dpi)) return;
+  if (g_realityCheck.visible) {
+    PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
+  } else {
+    PremultiplyAlpha(g_realityCheck.bitmap);
+  }
 }
 
 void InitPopup(HWND window) {
@@ -185,6 +202,10 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      OnLanguageChanged(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_CLOSE:
       ShutdownApplication(g_mainWindow);
   }

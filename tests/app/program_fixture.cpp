@@ -213,9 +213,11 @@ int ProgramTest::PopupItemsAbove() {
   return items;
 }
 
-void ProgramTest::ChooseSubmenuItem(int index, int subIndex) { ChoosePopupItem(index + PopupItemsAbove(), subIndex); }
+void ProgramTest::ChooseSubmenuItem(int index, int subIndex, int subSubIndex) {
+  ChoosePopupItem(index + PopupItemsAbove(), subIndex, subSubIndex);
+}
 
-void ProgramTest::ChoosePopupItem(int index, int subIndex) {
+void ProgramTest::ChoosePopupItem(int index, int subIndex, int subSubIndex) {
   PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
   HWND menu = WaitMenu(10000);
   ASSERT_NE(menu, nullptr);
@@ -223,11 +225,12 @@ void ProgramTest::ChoosePopupItem(int index, int subIndex) {
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     SleepMs(50);
   }
-  if (subIndex >= 0) {
-    // Right opens the submenu with its first item selected.
+  // Right opens a submenu with its first item selected.
+  for (int sub : {subIndex, subSubIndex}) {
+    if (sub < 0) break;
     PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
     SleepMs(200);
-    for (int i = 0; i < subIndex; ++i) {
+    for (int i = 0; i < sub; ++i) {
       PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
       SleepMs(50);
     }

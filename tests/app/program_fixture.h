@@ -30,8 +30,12 @@ enum OptionsMenuIndex {
   kOptionQuietHours,
   kOptionRandomTimes,
   kOptionVaryChecks,
-  kOptionMorningQuestion
+  kOptionMorningQuestion,
+  kOptionLanguage
 };
+// Options > Language: "Windows Default", then English and the languages of
+// resources/languages/LINGUAS in its order (the separator is skipped).
+enum LanguageMenuIndex { kLanguageWindowsDefault, kLanguageEnglish, kLanguageGerman };
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -60,12 +64,13 @@ class ProgramTest : public ::testing::Test {
   // the item at `index` (0 = first) with the keyboard.
   void ChooseMenuItem(int index);
   // The same for the item at `subIndex` of the submenu at `index` (-1: the
-  // item at `index` itself). The index counts from the usual first item:
-  // the items of a popup shown now (above them) are skipped.
-  void ChooseSubmenuItem(int index, int subIndex);
+  // item at `index` itself), or at `subSubIndex` of the submenu there. The
+  // index counts from the usual first item: the items of a popup shown now
+  // (above them) are skipped.
+  void ChooseSubmenuItem(int index, int subIndex, int subSubIndex = -1);
   // The items the popups put at the top: `index` counts from the very
   // first item of the menu.
-  void ChoosePopupItem(int index, int subIndex = -1);
+  void ChoosePopupItem(int index, int subIndex = -1, int subSubIndex = -1);
   // How many items the popups shown now put above the usual ones (the
   // separator under them is skipped by the keys).
   int PopupItemsAbove();
