@@ -270,7 +270,8 @@ void TestHollow() {
 void OnCommand(HWND window, int id) {
   switch (id) {
     case IDC_TEST_REALITY: ShowRealityCheck(); break;
-    case IDC_HIDE: ShowWindow(window, SW_HIDE); break;
+    case IDC_HIDE:
+    case IDCANCEL: ShowWindow(window, SW_HIDE); break;  // the x, or Escape
     case IDC_TWITTER: OpenShareLink(kShareTwitter); break;
     case IDC_SET: StoreInterval(window); break;
     case IDC_SWITCH: ApplyHollowSwitch(); break;
@@ -340,6 +341,11 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
       InitMainWindow(window);
       return 0;  // no control gets the initial focus
+    case WM_SETFOCUS:
+      // Nor when the window is activated before a control was chosen: the
+      // dialog manager would hand the focus to the first one. The first Tab
+      // does; a control chosen once gets the focus back on activation.
+      return TRUE;
     case WM_COMMAND:
       OnCommand(window, LOWORD(wParam));
       return 0;
@@ -355,7 +361,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       ResetToggles(&g_mainSkin);
       return 0;
     case WM_TRAY_CALLBACK:
-      HandleTrayNotify(window, lParam);
+      HandleTrayNotify(window, wParam, lParam);
       return 0;
     case WM_CLOSE:
     case WM_DESTROY:

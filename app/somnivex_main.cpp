@@ -4,6 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/command_line.h"
+#include "app/dialog_keys.h"
 #include "app/language_switch.h"
 #include "app/locate_paths.h"
 #include "app/main_window.h"
@@ -96,5 +97,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   g_testHooks = StartedForTesting();
   ApplyStartLanguage();
 
+  RouteDialogKeys();
   return static_cast<int>(DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0));
 }

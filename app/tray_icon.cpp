@@ -6,6 +6,7 @@
 #include "app/maker_info.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
+#include "app/tray_popup_items.h"
 #include "app/wide_text.h"
 #include "journal/dream_window.h"
 #include "journal/practice_window.h"
@@ -29,12 +30,14 @@ constexpr DWORD kTrayRecordSize = NOTIFYICONDATAW_V2_SIZE;
 static_assert(kTrayRecordSize == 936, "tray record of the 32-bit program");
 #endif
 
-void OpenTrayMenu(HWND mainWindow) {
-  POINT cursor = {};
-  GetCursorPos(&cursor);
+// The menu at `at` (the cursor, or the icon when the keyboard opened it).
+void OpenTrayMenu(HWND mainWindow, POINT at) {
   SetForegroundWindow(mainWindow);
-  const UINT command = static_cast<UINT>(TrackPopupMenu(g_trayMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY,
-                                                        cursor.x, cursor.y, 0, mainWindow, nullptr));
+  const int popupItems = InsertPopupItems(g_trayMenu);
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(g_trayMenu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, at.x, at.y, 0, mainWindow, nullptr));
+  RemovePopupItems(g_trayMenu, popupItems);
+  if (OnPopupItemCommand(command)) return;
   switch (command) {
     case IDM_QUIT:
       SendMessageA(mainWindow, WM_CLOSE, 0, 0);
@@ -59,6 +62,23 @@ void OpenTrayMenu(HWND mainWindow) {
       OnOptionCommand(mainWindow, command);  // the submenus; 0 when dismissed
       break;
   }
+}
+
+// Adds the icon and asks for version 4 of its messages: with it the
+// keyboard reaches the icon (Enter and Space send NIN_KEYSELECT, Shift+F10
+// and the menu key WM_CONTEXTMENU). A shell that refuses keeps version 0,
+// whose messages HandleTrayNotify tells apart by their layout.
+void AddIcon() {
+  Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+  NOTIFYICONDATAW version = g_trayIcon;
+  version.uVersion = NOTIFYICON_VERSION_4;
+  Shell_NotifyIconW(NIM_SETVERSION, &version);
+}
+
+POINT CursorPoint() {
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  return cursor;
 }
 
 void Append(UINT flags, UINT_PTR id, const char* text) { AppendMenuW(g_trayMenu, flags, id, Widen(text).c_str()); }
@@ -93,7 +113,7 @@ void CreateTrayIcon(HWND mainWindow) {
   g_trayIcon.uCallbackMessage = WM_TRAY_CALLBACK;
   g_trayIcon.hIcon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
   lstrcpynW(g_trayIcon.szTip, L"Somnivex", ARRAYSIZE(g_trayIcon.szTip));
-  Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+  AddIcon();
   // A program run as administrator would otherwise never hear that Explorer
   // (which runs as the user) made a new taskbar.
   ChangeWindowMessageFilterEx(mainWindow, RegisterWindowMessageA("TaskbarCreated"), MSGFLT_ALLOW, nullptr);
@@ -107,16 +127,32 @@ void RebuildTrayMenu() {
 }
 
 void AddTrayIconAgain() {
-  if (g_trayIcon.hWnd) Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
+  if (g_trayIcon.hWnd) AddIcon();
 }
 
-void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {
-  switch (static_cast<UINT>(mouseMessage)) {
-    case WM_LBUTTONUP:
+void HandleTrayNotify(HWND mainWindow, WPARAM wParam, LPARAM lParam) {
+  // Version 4 puts the event in the low word and the icon's id in the high
+  // word, with the place of the icon or the cursor in wParam. The version 0
+  // layout (the event alone; a shell that kept it, or a message posted
+  // that way) has 0 in the high word.
+  const UINT event = LOWORD(lParam);
+  const bool layout4 = HIWORD(lParam) == TRAY_ICON_ID;
+  const POINT anchor = layout4 ? POINT{static_cast<short>(LOWORD(wParam)), static_cast<short>(HIWORD(wParam))} : CursorPoint();
+  switch (event) {
+    case NIN_SELECT:     // a click, after its button messages
+    case NIN_KEYSELECT:  // Enter or Space on the icon
       ShowMainWindow(mainWindow);
       break;
+    case WM_CONTEXTMENU:  // after a right click, or Shift+F10 and the menu key
+      OpenTrayMenu(mainWindow, anchor);
+      break;
+    // With version 4 the shell follows these with the two above; alone they
+    // are the version 0 icon's clicks.
+    case WM_LBUTTONUP:
+      if (!layout4) ShowMainWindow(mainWindow);
+      break;
     case WM_RBUTTONDOWN:
-      OpenTrayMenu(mainWindow);
+      if (!layout4) OpenTrayMenu(mainWindow, anchor);
       break;
     default:
       break;

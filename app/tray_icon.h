@@ -10,9 +10,11 @@ void CreateTrayIcon(HWND mainWindow);
 void RebuildTrayMenu();
 // Adds the same icon once more, after Explorer made a new taskbar.
 void AddTrayIconAgain();
-// The icon's callback: a left-button release shows the main window, a
-// right-button press opens the menu.
-void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage);
+// The icon's callback: a click or Enter and Space on the icon show the main
+// window; a right click, Shift+F10 or the menu key open the menu. Messages
+// of either layout (version 4, or version 0: a left-button release shows
+// the window, a right-button press opens the menu).
+void HandleTrayNotify(HWND mainWindow, WPARAM wParam, LPARAM lParam);
 // Changes the icon's tip (UTF-8; at most 127 UTF-16 characters are kept).
 void SetTrayTip(const char* tip);
 // Sets or clears the check mark of the "Invoke At Startup" menu item.

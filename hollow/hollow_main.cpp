@@ -20,7 +20,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     if (!RegisterReminderClass(instance, reminder)) return 0;
     CreateReminderWindow(instance, reminder);
   }
-  for (const ReminderWindow& reminder : g_reminders) ShowWindow(reminder.window, SW_SHOW);
+  for (const ReminderWindow& reminder : g_reminders) ShowWindow(reminder.window, SW_SHOWNOACTIVATE);
 
   MSG msg = {};
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) {

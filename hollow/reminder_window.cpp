@@ -59,10 +59,11 @@ void OnCreate(ReminderWindow& r, HWND window) {
     const int offsetY = std::rand() % kRandomStartRange;
     StartBeforeLimits(r.mover, offsetX, offsetY);
   }
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, r.width, r.height, SWP_SHOWWINDOW);
+  // Shown on top without taking the keyboard: the switch that started
+  // hollow (or whatever the user types into) keeps it.
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, r.width, r.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   CenterWindowOn(window, nullptr, nullptr);
   PaintLayeredBitmap(window, r.picture, r.width, r.height);
-  SetForegroundWindow(window);
   UpdateWindow(window);
   SetTimer(window, r.fadeTimerId, kFadePeriodSeconds * 1000, nullptr);
   SetTimer(window, r.motionTimerId, kMotionTimerMs, nullptr);

@@ -239,15 +239,9 @@ void Close(PracticeEvent answer, bool answered) {
   DestroyWindow(window);
 }
 
-void OnButtonUp(POINT client) {
-  const int pressed = g_popup.pressed;
-  g_popup.pressed = 0;
-  if (g_popup.dragging) {
-    g_popup.dragging = false;
-    ReleaseCapture();
-    return;
-  }
-  if (!pressed || PlaceAt(client) != pressed) return;
+// A button of the popup pressed: the same from a click and from the tray
+// menu.
+void Press(int pressed) {
   if (pressed == IDC_MORNING_WRITE) {
     const DreamKind kind = g_popup.dreamKind;
     Close(PracticeEvent::None, false);
@@ -269,6 +263,18 @@ void OnButtonUp(POINT client) {
   for (const Place& place : kPlaces) {
     if (place.id == pressed) Close(place.answer, pressed != IDC_MORNING_CLOSE);
   }
+}
+
+void OnButtonUp(POINT client) {
+  const int pressed = g_popup.pressed;
+  g_popup.pressed = 0;
+  if (g_popup.dragging) {
+    g_popup.dragging = false;
+    ReleaseCapture();
+    return;
+  }
+  if (!pressed || PlaceAt(client) != pressed) return;
+  Press(pressed);
 }
 
 void OnMouseMove(HWND window, POINT client) {
@@ -443,6 +449,22 @@ void OnSessionChange(HWND mainWindow, WPARAM change) {
     OnSessionUnlocked(g_clock, GetTickCount() - g_lockedAt);
     if (g_enabled) Poll(mainWindow);
   }
+}
+
+MorningOffer CurrentMorningOffer() {
+  if (!g_popup.window) return MorningOffer::None;
+  return g_popup.offersJournal ? MorningOffer::WriteItDown : MorningOffer::Answers;
+}
+
+void AnswerMorningQuestion(PracticeEvent answer) {
+  if (CurrentMorningOffer() != MorningOffer::Answers) return;
+  if (answer == PracticeEvent::Lucid) Press(IDC_MORNING_LUCID);
+  if (answer == PracticeEvent::Dream) Press(IDC_MORNING_DREAM);
+  if (answer == PracticeEvent::None) Press(IDC_MORNING_NONE);
+}
+
+void WriteDownMorningDream() {
+  if (CurrentMorningOffer() == MorningOffer::WriteItDown) Press(IDC_MORNING_WRITE);
 }
 
 void SetMorningClockForTest(HWND mainWindow, unsigned awayMs, int firstMinute, int lastMinute) {

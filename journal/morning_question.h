@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "journal/practice_record.h"
+
 inline constexpr const char kMorningTitle[] = "SMX - Good Morning";
 inline constexpr UINT_PTR kMorningTimerId = 152;
 // Posted to the main window by "Write it down": wParam is the DreamKind of
@@ -24,3 +26,13 @@ void OnSessionChange(HWND mainWindow, WPARAM change);
 // Test hook: the absence that counts and the span of the day (minutes), and
 // today counts as not asked yet.
 void SetMorningClockForTest(HWND mainWindow, unsigned awayMs, int firstMinute, int lastMinute);
+
+// What the question offers now, for the tray menu (the popup never takes
+// the keyboard): nothing while it is not open, its three answers, or, after
+// a dream was answered, "Write it down".
+enum class MorningOffer { None, Answers, WriteItDown };
+MorningOffer CurrentMorningOffer();
+// The same as a click on the answer's button (Lucid, Dream or None) while
+// the answers show, or on "Write it down" while that shows.
+void AnswerMorningQuestion(PracticeEvent answer);
+void WriteDownMorningDream();

@@ -109,6 +109,15 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   }
 }
 
+// A double-click says the check was done, a right click that it was not;
+// a click on the faded-out popup says nothing.
+void FadeOut(HWND window, PracticeEvent event) {
+  if (g_realityCheck.visible) RecordPractice(event);
+  FadeLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, false,
+                    kRealityCheckFadeStepMs);
+  g_realityCheck.visible = false;
+}
+
 // Another language: the picture drawn again with its words, shown at once
 // when the popup is up, else kept premultiplied for the next fade-in.
 void OnLanguageChanged(HWND window) {
@@ -124,10 +133,12 @@ void InitPopup(HWND window) {
   SetWindowTextA(window, kRealityCheckTitle);
   TakeOverDialogScaling(window);
   LoadPopupPicture(window, WindowDpi(window));
-  SetWindowPos(window, HWND_TOPMOST, 0, 0, g_realityCheck.width, g_realityCheck.height, SWP_SHOWWINDOW);
+  // Shown on top without taking the keyboard from what the user is typing;
+  // the tray menu offers what its clicks do.
+  SetWindowPos(window, HWND_TOPMOST, 0, 0, g_realityCheck.width, g_realityCheck.height,
+               SWP_SHOWWINDOW | SWP_NOACTIVATE);
   CenterWindowOnItsMonitor(window);
   PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
-  SetForegroundWindow(window);
   UpdateWindow(window);
   FadeLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, true,
                     kRealityCheckFadeStepMs);
@@ -165,8 +176,13 @@ void ShowRealityCheck() {
   PlayReminderSound();
   FadeLayeredBitmap(g_realityCheck.window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, true,
                     kRealityCheckFadeStepMs);
-  SetForegroundWindow(g_realityCheck.window);
+  SetWindowPos(g_realityCheck.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   g_realityCheck.visible = true;
+}
+
+void EndRealityCheck(bool checkDone) {
+  if (!g_realityCheck.visible || !g_realityCheck.window) return;
+  FadeOut(g_realityCheck.window, checkDone ? PracticeEvent::Checked : PracticeEvent::Dismissed);
 }
 
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -181,14 +197,7 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
       return 0;
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONUP:
-      // A double-click says the check was done, a right click that it was
-      // not; a click on the faded-out popup says nothing.
-      if (g_realityCheck.visible) {
-        RecordPractice(message == WM_LBUTTONDBLCLK ? PracticeEvent::Checked : PracticeEvent::Dismissed);
-      }
-      FadeLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height, false,
-                        kRealityCheckFadeStepMs);
-      g_realityCheck.visible = false;
+      FadeOut(window, message == WM_LBUTTONDBLCLK ? PracticeEvent::Checked : PracticeEvent::Dismissed);
       return 0;
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

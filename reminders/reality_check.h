@@ -29,4 +29,9 @@ extern RealityCheckPopup g_realityCheck;
 // modeless dialog kept for the life of the program; later calls fade a
 // dismissed popup in again with the sound, and do nothing while it shows.
 void ShowRealityCheck();
+// Ends the reality check shown now as a double-click on it (the check was
+// done) or a right click (not now) does: its line in the practice record,
+// then the fade-out. Nothing while none shows. The tray menu's way there,
+// since the popup never takes the keyboard.
+void EndRealityCheck(bool checkDone);
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -152,4 +152,13 @@
 #define IDM_LANGUAGE_FIRST    431
 #define IDM_LANGUAGE_LAST     446
 
+/* Tray items of the popups that never take the keyboard, at the top of the
+   menu only while one shows */
+#define IDM_CHECK_DONE        431   /* "I Did The Check": as a double-click on the reality check */
+#define IDM_CHECK_NOT_NOW     432   /* "Not Now": as a right click on it */
+#define IDM_MORNING_ANSWER_LUCID 433  /* the morning question's three answers */
+#define IDM_MORNING_ANSWER_DREAM 434
+#define IDM_MORNING_ANSWER_NONE  435
+#define IDM_MORNING_WRITE_DOWN   436  /* its "Write it down" */
+
 #endif

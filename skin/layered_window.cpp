@@ -149,7 +149,7 @@ void CenterWindowOn(HWND window, HWND reference, HWND verticalReference) {
     RECT work = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const ScreenPoint p = CentreInWorkArea(ToScreenRect(work), width, height);
-    SetWindowPos(window, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE);
+    SetWindowPos(window, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     return;
   }
   RECT ref = {};

@@ -2,6 +2,7 @@
 
 #include "png/png_loader.h"
 #include "skin/display_dpi.h"
+#include "skin/focus_mark_draw.h"
 
 namespace {
 
@@ -165,6 +166,10 @@ void PaintImage(HWND window, HBITMAP picture) {
   PAINTSTRUCT ps;
   HDC context = BeginPaint(window, &ps);
   BlitPicture(context, picture, 0, 0);
+  int width = 0, height = 0;
+  if (FocusMarkShown(window) && PictureSize(picture, &width, &height)) {
+    DrawFocusMark(window, context, width, height, RECT{0, 0, 0, 0});
+  }
   EndPaint(window, &ps);
 }
 

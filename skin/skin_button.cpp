@@ -1,5 +1,6 @@
 // Picture push buttons: normal, hover and pressed pictures, an optional
 // caption burned into each picture the first time it is shown.
+#include "skin/focus_mark_draw.h"
 #include "skin/skin_binding.h"
 #include "skin/skin_label.h"
 
@@ -19,6 +20,9 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       int width = 0, height = 0;
       PictureSize(b->current, &width, &height);
       BitBlt(context, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+      // Round what the hover lights, read when drawn: an owner may draw
+      // words into both pictures after attaching them.
+      if (FocusMarkShown(window)) DrawFocusMark(window, context, width, height, HoverLitArea(b->normal, b->hover));
       SelectObject(memory, previous);
       DeleteDC(memory);
       EndPaint(window, &ps);
@@ -48,6 +52,17 @@ LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LP
       // The pressed picture stays until the next move or the owner's reset.
       b->released = 1;
       break;
+    case WM_GETDLGCODE: {
+      // Enter presses the button with the focus however the focus came (the
+      // dialog manager makes a button its default only when Tab brings the
+      // focus, not when activation gives it back), and no other: a button
+      // Tab once passed keeps the default style, and Enter in the interval
+      // box or on the switch would press it.
+      const LRESULT code = PassOn(kKindButton, window, message, wParam, lParam);
+      if (!(code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) return code;
+      const LRESULT push = GetFocus() == window ? DLGC_DEFPUSHBUTTON : DLGC_UNDEFPUSHBUTTON;
+      return (code & ~(DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) | push;
+    }
   }
   return PassOn(kKindButton, window, message, wParam, lParam);
 }

@@ -188,5 +188,6 @@ void ShowHint(SkinRadio* control);
 
 // Moves the control, keeping its top-left, to the picture's size.
 void FitWindowToImage(HWND window, HBITMAP picture);
-// Paints the whole update with the picture at (0, 0), at its own size.
+// Paints the whole update with the picture at (0, 0), at its own size, and
+// the focus mark over it while the control shows the keyboard focus.
 void PaintImage(HWND window, HBITMAP picture);

@@ -1,9 +1,16 @@
 // On/off picture buttons. The state flips on the press, before the push
 // button's own click notification (sent on release), so the owner's
-// BN_CLICKED already reads the new state.
+// BN_CLICKED already reads the new state. From the keyboard it flips when
+// Space is let go on it, just before that notification.
 #include "skin/skin_binding.h"
 
 namespace {
+
+void Flip(SkinToggle* t, HWND window) {
+  t->state = t->state ? 0 : 1;
+  t->current = t->state ? t->on : t->off;
+  InvalidateControl(window);
+}
 
 LRESULT HandleToggle(SkinToggle* t, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -18,10 +25,17 @@ LRESULT HandleToggle(SkinToggle* t, HWND window, UINT message, WPARAM wParam, LP
       ShowHint(t);
       break;
     case WM_LBUTTONDOWN:
-      t->state = t->state ? 0 : 1;
-      t->current = t->state ? t->on : t->off;
-      InvalidateControl(window);
+      Flip(t, window);
       break;
+    case WM_KEYUP:
+      // The button's procedure clicks on this release only when Space
+      // pushed it; the state flips exactly then.
+      if (wParam == VK_SPACE && (SendMessageA(window, BM_GETSTATE, 0, 0) & BST_PUSHED)) Flip(t, window);
+      break;
+    case WM_GETDLGCODE:
+      // A switch, as a check box is to the dialog manager: never its default
+      // button, so Enter does not click it; Space flips it.
+      return DLGC_BUTTON;
   }
   return PassOn(kKindToggle, window, message, wParam, lParam);
 }

@@ -360,6 +360,23 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       KeepForReadme(CaptureScreen(main_, "main-150-screen"), "main-window-150.png");
     }
 
+    if (c.scale == 200) {
+      // The focus mark at the scale: the fourth Tab from the background
+      // (real keys) reaches SET, whose edge wears the warm ring.
+      RECT w = {};
+      GetWindowRect(main_, &w);
+      RunUnix("/usr/bin/xdotool mousemove " + std::to_string(w.left + 400) + " " + std::to_string(w.top + 80) +
+              " sleep 0.2 click 1 sleep 0.3 key --delay 150 Tab Tab Tab Tab");
+      SleepMs(300);
+      WaitIdle(main_);
+      const RECT set = ClientRectIn(Control(IDC_SET), main_);
+      const std::string at = "p{" + std::to_string(set.left + 1) + "," + std::to_string((set.top + set.bottom) / 2) + "}";
+      RunUnix("/usr/bin/convert " + CaptureWindow(kMainTitle, "focus-mark-200") + " -format '%[fx:int(255*" + at +
+                  ".r)] %[fx:int(255*" + at + ".g)] %[fx:int(255*" + at + ".b)]' info: > " + shots_ + "mark.txt",
+              20000);
+      EXPECT_EQ(ReadFile(WindowsPath(shots_ + "mark.txt")), "255 233 168") << "SET's edge at 200 %";
+    }
+
     Command(IDC_ABOUT);
     HWND about = WaitForWindow(kAboutTitle, 20000);
     ASSERT_NE(about, nullptr);

@@ -140,7 +140,23 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
     if (a.event) want.push_back(a.event);
     EXPECT_EQ(Events(WaitRecord(want.size())), want);
   }
-  EXPECT_EQ(LinesEndingInCrLf(Record()), 7);
+
+  // Without the mouse: the tray menu answers the question while it is open,
+  // with the line of its button, and then offers "Write it down", which
+  // opens the journal at a new dream of that kind.
+  ASSERT_NE(ComeBackAfterAnAbsence(), nullptr);
+  ChoosePopupItem(0, kAnswerLucid);
+  want.push_back("lucid");
+  EXPECT_EQ(Events(WaitRecord(want.size())), want);
+  ChoosePopupItem(0);
+  HWND journal = WaitForWindow(kJournalTitle, 10000);
+  ASSERT_NE(journal, nullptr);
+  WaitIdle(journal);
+  EXPECT_EQ(SendMessageW(GetDlgItem(journal, IDC_JOURNAL_KIND), CB_GETCURSEL, 0, 0), 0);  // "Lucid dream"
+  PostMessageA(journal, WM_COMMAND, IDCANCEL, 0);
+  EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
+  EXPECT_TRUE(WaitForNoWindow(kMorningTitle, 5000));
+  EXPECT_EQ(LinesEndingInCrLf(Record()), 8);
 
   // Turned off in "Options", it asks no more.
   ChooseSubmenuItem(kMenuOptions, kOptionMorningQuestion);

@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "journal/morning_question.h"
+
 using namespace harness;
 
 namespace program {
@@ -204,7 +206,18 @@ std::string CaptureForReadme(HWND window, const std::string& name) {
 
 void ProgramTest::ChooseMenuItem(int index) { ChooseSubmenuItem(index, -1); }
 
+int ProgramTest::PopupItemsAbove() {
+  int items = Query(kQueryPopupVisible) == 1 ? 2 : 0;  // I Did The Check, Not Now
+  HWND morning = FindWindowA(nullptr, kMorningTitle);
+  if (morning && IsWindowVisible(morning)) ++items;  // the answers, or Write it down
+  return items;
+}
+
 void ProgramTest::ChooseSubmenuItem(int index, int subIndex, int subSubIndex) {
+  ChoosePopupItem(index + PopupItemsAbove(), subIndex, subSubIndex);
+}
+
+void ProgramTest::ChoosePopupItem(int index, int subIndex, int subSubIndex) {
   PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
   HWND menu = WaitMenu(10000);
   ASSERT_NE(menu, nullptr);

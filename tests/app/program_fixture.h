@@ -18,6 +18,11 @@ inline constexpr const char kPopupTitle[] = "SMX - Reality Check";
 inline constexpr const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 // Places of the tray menu's items, top to bottom, and of the submenus' items.
+// While a reality check shows, "I Did The Check" and "Not Now" stand above
+// them; while the morning question is open, "Answer The Morning Question"
+// (its three answers) or "Write it down".
+enum PopupMenuIndex { kMenuCheckDone = 0, kMenuCheckNotNow = 1 };
+enum MorningAnswerIndex { kAnswerLucid, kAnswerDream, kAnswerNone };
 enum TrayMenuIndex { kMenuStartup, kMenuShow, kMenuPause, kMenuOptions, kMenuPractice, kMenuJournal, kMenuMaker, kMenuQuit };
 enum PauseMenuIndex { kPause30, kPause60, kPause180, kPauseTomorrow, kResume };  // the separator is skipped
 enum OptionsMenuIndex {
@@ -68,8 +73,16 @@ class ProgramTest : public ::testing::Test {
   // the item at `index` (0 = first) with the keyboard.
   void ChooseMenuItem(int index);
   // The same for the item at `subIndex` of the submenu at `index` (-1: the
-  // item at `index` itself), or at `subSubIndex` of the submenu there.
+  // item at `index` itself), or at `subSubIndex` of the submenu there. The
+  // index counts from the usual first item: the items of a popup shown now
+  // (above them) are skipped.
   void ChooseSubmenuItem(int index, int subIndex, int subSubIndex = -1);
+  // The items the popups put at the top: `index` counts from the very
+  // first item of the menu.
+  void ChoosePopupItem(int index, int subIndex = -1, int subSubIndex = -1);
+  // How many items the popups shown now put above the usual ones (the
+  // separator under them is skipped by the keys).
+  int PopupItemsAbove();
   // A tick of the reminder timer, posted as a real one arrives.
   void Tick();
   // The reality-check popup is up and faded in, within timeoutMs.

@@ -219,10 +219,10 @@ TEST_F(Hollow, MovingNeverActivatesThePictures) {
   HWND w2 = WindowOf(p, kTitle2, 20000);
   ASSERT_NE(w1, nullptr);
   ASSERT_NE(w2, nullptr);
-  // Creation leaves one picture active and in the foreground. A motion tick
-  // that activated its window would flip activation and foreground between
-  // the two pictures up to 100 times a second, taking the keyboard focus
-  // from whatever had it; over about 50 ticks of each nothing may change.
+  // The pictures show without taking the foreground. A motion tick that
+  // activated its window would flip activation and foreground between the
+  // two pictures up to 100 times a second, taking the keyboard focus from
+  // whatever had it; over about 50 ticks of each nothing may change.
   const DWORD thread = GetWindowThreadProcessId(w1, nullptr);
   ASSERT_TRUE(WaitUntilDrifting(w1, 10000));
   GUITHREADINFO before = {};

@@ -44,7 +44,13 @@ class SkinControls : public ::testing::Test {
     ParkDialog(dialog);
   }
   HWND Item(int id) { return GetDlgItem(dialog, id); }
-  uint32_t Shown(HWND w) { return PixelOf(w, 3, 3); }
+  // The picture a control shows, in its middle: a control the mouse
+  // pressed has the focus, and its focus mark runs along the edges.
+  uint32_t Shown(HWND w) {
+    RECT r = {};
+    GetClientRect(w, &r);
+    return PixelOf(w, r.right / 2, r.bottom / 2);
+  }
 
   HWND dialog = nullptr;
   SkinManager manager;
@@ -139,6 +145,20 @@ TEST_F(SkinControls, ButtonFollowsTheRealMouse) {
   EXPECT_EQ(Shown(w), kRed);
 }
 
+TEST_F(SkinControls, FocusedButtonWearsTheMarkOnItsEdgeUntilTheFocusMoves) {
+  SkinButton one, two;
+  HWND w = AttachButton(&manager, &one, IDC_BUTTON1, IDP_T_BUTTON, IDP_T_BUTTON_HOVER, 0);
+  ASSERT_NE(AttachButton(&manager, &two, IDC_BUTTON2, IDP_T_BUTTON, IDP_T_BUTTON_HOVER, 0), nullptr);
+  // The warm accent shows in the red picture's green channel. (Wine keeps
+  // no UI state: WM_QUERYUISTATE answers 0, so the cues always show here.)
+  auto marked = [&] { return ((PixelOf(w, 0, 10) >> 8) & 0xFF) > 0xD0; };
+  for (HWND focus : {Item(IDC_BUTTON2), w, Item(IDC_BUTTON2)}) {
+    SendMessageA(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+    EXPECT_EQ(marked(), focus == w);
+    EXPECT_EQ(Shown(w), kRed);
+  }
+}
+
 TEST_F(SkinControls, CaptionIsDrawnIntoThePictureInItsRectangle) {
   SkinButton b;
   HFONT font = CreatePointFont("Arial", 10, 700, 0);
@@ -191,14 +211,22 @@ TEST_F(SkinControls, ToggleFlipsOnPressAndTheOwnerReadsTheNewState) {
   EXPECT_EQ(Shown(w), kToggleOff);
   EXPECT_EQ(g_clicks.size(), 1u);
 
-  // Space on the focused toggle: a notification without a flip.
+  // Space on the focused toggle flips it as a click does, and the owner's
+  // notification reads the new state.
   SetFocus(w);
   SendMessageA(w, WM_KEYDOWN, VK_SPACE, 0x00390001);
+  EXPECT_FALSE(GetToggleState(&t));
   SendMessageA(w, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
   ASSERT_EQ(g_clicks.size(), 2u);
   EXPECT_EQ(g_clicks[1].id, IDC_TOGGLE);
-  EXPECT_FALSE(g_clicks[1].toggleState);
-  EXPECT_FALSE(GetToggleState(&t));
+  EXPECT_TRUE(g_clicks[1].toggleState);
+  EXPECT_TRUE(GetToggleState(&t));
+  EXPECT_EQ(Shown(w), kToggleOn);
+  // A Space let go without its press (the press went to another control)
+  // neither flips nor clicks.
+  SendMessageA(w, WM_KEYUP, VK_SPACE, static_cast<LPARAM>(0xC0390001u));
+  EXPECT_EQ(g_clicks.size(), 2u);
+  EXPECT_TRUE(GetToggleState(&t));
 }
 
 TEST_F(SkinControls, TogglePressedAndReleasedOutsideWithTheRealMouse) {
