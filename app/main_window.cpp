@@ -6,6 +6,7 @@
 
 #include "app/app_globals.h"
 #include "app/gdi_usage.h"
+#include "app/main_window_names.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
 #include "app/shutdown.h"
@@ -21,6 +22,7 @@
 #include "settings/about_box.h"
 #include "settings/autostart.h"
 #include "settings/config_store.h"
+#include "settings/language.h"
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
 #include "settings/share_links.h"
@@ -171,6 +173,7 @@ void InitMainWindow(HWND window) {
   SetTimer(window, kStartupTimerId, kStartupRefreshMs, nullptr);
   g_mainWindow = window;
   FillIntervalBox(window);
+  NameMainWindowControls(window);
   ResetButtons(&g_mainSkin);
   ResetToggles(&g_mainSkin);
   ShowCurrentTip();
@@ -324,6 +327,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      NameMainWindowControls(window);
+      return Answer(window, TRUE);
     case WM_WTSSESSION_CHANGE:
       OnSessionChange(window, wParam);
       return 0;

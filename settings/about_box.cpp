@@ -7,6 +7,8 @@
 #include "app/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
+#include "settings/translation.h"
+#include "skin/accessible_object.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/skin_manager.h"
@@ -25,6 +27,20 @@ SkinButton g_helpButton;
 SkinButton g_closeButton;
 bool g_closing = false;  // the fade-out has run; later close requests are ignored
 
+// The names a screen reader reads for the picture buttons.
+void NameAboutBoxControls(HWND window) {
+  // Translators: the name a screen reader reads for the about box's link
+  // to the maker's site; {host} is its host name, as the link shows it.
+  const char* visit = TrC("about box", "Visit {host}");
+  SetControlName(window, IDC_ABOUT_VISIT, FillText(visit, {{"host", kMakerHostName}}).c_str());
+  // Translators: the name a screen reader reads for the about box's Help
+  // button, which opens the help page.
+  SetControlName(window, IDC_ABOUT_HELP, TrC("about box", "Help"));
+  // Translators: the name a screen reader reads for a window's close
+  // button (the about box's CLOSE, the x of My Practice).
+  SetControlName(window, IDC_ABOUT_CLOSE, TrC("button", "Close"));
+}
+
 // The controls placed from the template in pixels at the DPI, the
 // background and the buttons' pictures of that scale.
 void LayOutAboutBox(HWND window, int dpi) {
@@ -36,6 +52,7 @@ void LayOutAboutBox(HWND window, int dpi) {
   AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
+  NameAboutBoxControls(window);
   ResetButtons(&g_aboutSkin);
 }
 

@@ -4,6 +4,8 @@
 // and the about box sits where the artwork of that scale paints it, the
 // windows are the artwork's size and centred in the work area, and the
 // 150 % main window shows the 150 % background pixel for pixel.
+#include <oleacc.h>
+
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <sstream>
 
 #include "tests/app/program_fixture.h"
+#include "tests/support/screen_reader.h"
 
 using namespace harness;
 using namespace program;
@@ -253,6 +256,14 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     ExpectCentredInWorkArea(about, art.Background("about_background", SIZE{290, 322}), "about box");
     ExpectControlsOnTheirPlaces(about, art, aboutPictures, "about box");
     if (c.scale == 150 && c.shellFont) KeepForReadme(CaptureScreen(about, "about-150"), "about-box-150.png");
+    if (c.scale == 100 && c.shellFont) {
+      // Its picture buttons are named for a screen reader.
+      EXPECT_EQ(reader::Read(GetDlgItem(about, IDC_ABOUT_VISIT)).name, "Visit www.somnivex.example");
+      EXPECT_EQ(reader::Read(GetDlgItem(about, IDC_ABOUT_HELP)).name, "Help");
+      const reader::Accessible close = reader::Read(GetDlgItem(about, IDC_ABOUT_CLOSE));
+      EXPECT_EQ(close.name, "Close");
+      EXPECT_EQ(close.role, ROLE_SYSTEM_PUSHBUTTON);
+    }
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
     EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
 
