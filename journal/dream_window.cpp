@@ -11,6 +11,7 @@
 #include "app/app_globals.h"
 #include "app/wide_text.h"
 #include "journal/dream_folder.h"
+#include "journal/dream_window_names.h"
 #include "journal/journal_layout.h"
 #include "journal/journal_practice.h"
 #include "journal/practice_colours.h"
@@ -607,6 +608,7 @@ void Init(HWND window) {
   SendMessageW(Item(IDC_JOURNAL_SEARCH), EM_SETCUEBANNER, TRUE,
                reinterpret_cast<LPARAM>(L"Search your dreams and signs"));
   for (const wchar_t* kind : kKindNames) SendMessageW(Item(IDC_JOURNAL_KIND), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kind));
+  NameJournalControls(window);
 
   MakeFonts(g_journal.dpi);
   // The size and place it was closed at, within the work area.

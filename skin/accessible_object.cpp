@@ -1,5 +1,6 @@
 #include "skin/accessible_object.h"
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <new>
@@ -284,6 +285,28 @@ class FactsObject final : public IAccessible, public IEnumVARIANT {
   bool listed_ = false;
 };
 
+// A named standard control: its subclass keeps the name.
+constexpr UINT_PTR kNamedId = 0x534D58;  // "SMX"
+
+LRESULT CALLBACK NamedControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+void DescribeNamed(HWND control, AccessibleFacts* facts) {
+  DWORD_PTR name = 0;
+  if (GetWindowSubclass(control, NamedControlProc, kNamedId, &name) && name) {
+    facts->name = *reinterpret_cast<const std::string*>(name);
+  }
+}
+
+LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR name) {
+  if (message == WM_GETOBJECT) {
+    if (const LRESULT answer = AnswerAccessibleObject(control, wParam, lParam, DescribeNamed)) return answer;
+  } else if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(control, NamedControlProc, kNamedId);
+    delete reinterpret_cast<std::string*>(name);
+  }
+  return DefSubclassProc(control, message, wParam, lParam);
+}
+
 }  // namespace
 
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleDescriber describe) {
@@ -307,4 +330,16 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, Access
 void SetControlName(HWND dialog, int controlId, const char* name) {
   HWND control = GetDlgItem(dialog, controlId);
   if (control && name) SetWindowTextW(control, Wide(name).c_str());
+}
+
+void SetAccessibleName(HWND control, const char* name) {
+  if (!control || !name) return;
+  DWORD_PTR kept = 0;
+  if (GetWindowSubclass(control, NamedControlProc, kNamedId, &kept) && kept) {
+    *reinterpret_cast<std::string*>(kept) = name;
+    return;
+  }
+  auto* text = new (std::nothrow) std::string(name);
+  if (!text) return;
+  if (!SetWindowSubclass(control, NamedControlProc, kNamedId, reinterpret_cast<DWORD_PTR>(text))) delete text;
 }

@@ -37,3 +37,9 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, Access
 // readers and the standard object look for it. Picture controls never
 // draw their window text.
 void SetControlName(HWND dialog, int controlId, const char* name);
+
+// Names a standard control whose window text is its content (a search box,
+// a list, an editor) and that has no label before it: its WM_GETOBJECT is
+// answered with the name (UTF-8), the rest by the standard object. Naming
+// it again replaces the name; the name goes with the window.
+void SetAccessibleName(HWND control, const char* name);

@@ -8,6 +8,7 @@
 #include "journal/dream_window.h"
 #include "journal/practice_record.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/screen_reader.h"
 
 using namespace harness;
 using namespace program;
@@ -67,6 +68,13 @@ TEST_F(Journal, ADreamTypedIsSavedWithinTwoSecondsSurvivesAKillAndIsFoundAgain) 
   HWND journal = OpenJournal();
   ASSERT_NE(journal, nullptr);
   EXPECT_EQ(Rows(journal), 1);
+  // A screen reader finds the fields without a label before them by name.
+  const struct {
+    int id;
+    const char* name;
+  } fields[] = {{IDC_JOURNAL_SEARCH, "Search your dreams and signs"}, {IDC_JOURNAL_LIST, "Mornings"},
+                {IDC_JOURNAL_KIND, "Kind of dream"}, {IDC_JOURNAL_TEXT, "The dream"}, {IDC_JOURNAL_CLOSE, "Close"}};
+  for (const auto& f : fields) EXPECT_EQ(reader::Read(GetDlgItem(journal, f.id)).name, f.name);
   // Ctrl+N, then the text, the signs and the kind, all with real keys. The
   // Cyrillic word is typed as the key presses of its keysyms, which xdotool
   // maps onto spare keys of the X keyboard; the command stays ASCII, since
