@@ -570,6 +570,12 @@ TEST_F(SkinControls, ScreenReadersReadEachKindItsStateAndNamesInAnyScript) {
   Press(Item(IDC_TOGGLE));
   Release(Item(IDC_TOGGLE));
   EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+  // Set by the owner, it tells a reader on it once, and not when it stays.
+  reader::EventCounter changes(GetCurrentProcessId(), EVENT_OBJECT_STATECHANGE);
+  SetToggleState(&toggle, false);
+  SetToggleState(&toggle, false);
+  EXPECT_EQ(changes.Count(Item(IDC_TOGGLE)), 1);
+  EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, 0);
 
   SetLabelText(&label, "Look at your hands twice.", 0, nullptr);
   const reader::Accessible text = reader::Read(Item(IDC_LABEL));

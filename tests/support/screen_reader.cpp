@@ -33,9 +33,9 @@ long Number(IAccessible* object, const VARIANT& child, HRESULT (STDMETHODCALLTYP
   return n;
 }
 
-std::map<HWND, int> g_alerts;
+std::map<HWND, int> g_events;
 
-void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { ++g_alerts[window]; }
+void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) { ++g_events[window]; }
 
 }  // namespace
 
@@ -76,25 +76,24 @@ Accessible Read(HWND window) {
   return a;
 }
 
-AlertCounter::AlertCounter(DWORD processId) {
-  g_alerts.clear();
-  hook_ = SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, OnAlert, processId, 0,
-                          WINEVENT_OUTOFCONTEXT);
+EventCounter::EventCounter(DWORD processId, DWORD event) {
+  g_events.clear();
+  hook_ = SetWinEventHook(event, event, nullptr, OnEvent, processId, 0, WINEVENT_OUTOFCONTEXT);
 }
 
-AlertCounter::~AlertCounter() {
+EventCounter::~EventCounter() {
   if (hook_) UnhookWinEvent(hook_);
 }
 
-int AlertCounter::Count(HWND window, DWORD settleMs) {
+int EventCounter::Count(HWND window, DWORD settleMs) {
   const DWORD start = GetTickCount();
   MSG message;
   do {
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     Sleep(10);
   } while (GetTickCount() - start < settleMs);
-  const auto found = g_alerts.find(window);
-  return found == g_alerts.end() ? 0 : found->second;
+  const auto found = g_events.find(window);
+  return found == g_events.end() ? 0 : found->second;
 }
 
 }  // namespace reader

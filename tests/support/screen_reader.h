@@ -24,20 +24,28 @@ struct Accessible {
 
 Accessible Read(HWND window);
 
-// Counts the EVENT_SYSTEM_ALERT events of one process from its creation on.
-// The events reach this thread while it waits in Count.
-class AlertCounter {
+// Counts one kind of event (EVENT_SYSTEM_ALERT, EVENT_OBJECT_STATECHANGE)
+// of one process from its creation on, as a screen reader hears them out
+// of context. The events reach this thread while it waits in Count. One
+// counter at a time.
+class EventCounter {
  public:
-  explicit AlertCounter(DWORD processId);
-  ~AlertCounter();
-  AlertCounter(const AlertCounter&) = delete;
-  AlertCounter& operator=(const AlertCounter&) = delete;
-  // The alerts about `window` heard so far, after taking in those still
+  EventCounter(DWORD processId, DWORD event);
+  ~EventCounter();
+  EventCounter(const EventCounter&) = delete;
+  EventCounter& operator=(const EventCounter&) = delete;
+  // The events about `window` heard so far, after taking in those still
   // on their way for settleMs.
   int Count(HWND window, DWORD settleMs = 200);
 
  private:
   HWINEVENTHOOK hook_ = nullptr;
+};
+
+// The alerts: a window that appeared on its own, announced.
+class AlertCounter : public EventCounter {
+ public:
+  explicit AlertCounter(DWORD processId) : EventCounter(processId, EVENT_SYSTEM_ALERT) {}
 };
 
 }  // namespace reader
