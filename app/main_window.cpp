@@ -155,6 +155,8 @@ void InitMainWindow(HWND window) {
   AttachSkin(window);
   CreateTrayIcon(window);
   LoadSettingsAtStartup();
+  // The language the settings name (absent: Windows' own).
+  ApplyLanguageSetting(g_config.GetString("language"));
   if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);

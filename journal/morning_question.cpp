@@ -15,12 +15,14 @@
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "settings/translation.h"
 #include "skin/accessible_object.h"
 #include "skin/announcement.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 
 namespace {
 
@@ -155,15 +157,39 @@ bool LoadPictures(HWND window, int dpi) {
 }
 
 // "Write it down" drawn over the answers into both pictures: a panel in
-// the popup's colours with the button on it, lit in the hover picture.
+// the popup's colours with the button on it, lit in the hover picture, and
+// its words fitted to the button and the line under it.
 void DrawJournalOffer() {
   RECT panel = PlaceRect(IDC_MORNING_LUCID), none = PlaceRect(IDC_MORNING_NONE);
   panel.right = none.right;
   const RECT button = PlaceRect(IDC_MORNING_WRITE);
   const int dpi = g_popup.dpi;
-  HFONT font = CreatePointFontAtDpi("Arial", 11, FW_BOLD, 0, dpi);
-  HFONT small = CreatePointFontAtDpi("Arial", 8, FW_NORMAL, 0, dpi);
   HDC dc = CreateCompatibleDC(nullptr);
+  PictureText write;
+  write.left = button.left;
+  write.top = button.top;
+  write.right = button.right;
+  write.bottom = button.bottom;
+  // Translators: the button the morning question shows after "A lucid
+  // dream" or "A dream", which opens the dream journal at a new dream;
+  // bold, one or two lines in 190 x 48 pixels at 100 %.
+  write.text = Tr("Write it down");
+  write.em = MulDiv(11, kBaseDpi, 72) * dpi / kBaseDpi;  // as an 11-point font at the popup's scale
+  write.maxLines = 2;
+  write.align = TextAlign::Centre;
+  write.weight = FW_BOLD;
+  write.colour = PictureColour(kNightColour);
+  PictureText below;
+  below.left = panel.left;
+  below.top = button.bottom;
+  below.right = panel.right;
+  below.bottom = panel.bottom;
+  // Translators: the small line under the morning question's "Write it
+  // down" button; one line of about 285 pixels at 100 %.
+  below.text = Tr("in your dream journal");
+  below.em = MulDiv(8, kBaseDpi, 72) * dpi / kBaseDpi;
+  below.align = TextAlign::Centre;
+  below.colour = PictureColour(kMutedColour);
   for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
     HGDIOBJ old = SelectObject(dc, picture);
     HBRUSH back = CreateSolidBrush(kTodayColour);
@@ -177,16 +203,6 @@ void DrawJournalOffer() {
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(face);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kNightColour);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    RECT text = button;
-    DrawTextW(dc, L"Write it down", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, small);
-    SetTextColor(dc, kMutedColour);
-    RECT below = {panel.left, button.bottom, panel.right, panel.bottom};
-    DrawTextW(dc, L"in your dream journal", -1, &below, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
     SelectObject(dc, old);
     GdiFlush();
     // GDI leaves the alpha of what it drew at 0: the panel is opaque.
@@ -197,10 +213,9 @@ void DrawJournalOffer() {
     for (LONG y = r.top; pixels && y < r.bottom; ++y) {
       for (LONG x = r.left; x < r.right; ++x) pixels[static_cast<std::size_t>(y) * g_popup.width + x] |= 0xFF000000u;
     }
+    DrawPictureTexts(picture, 100, {write, below});
   }
   DeleteDC(dc);
-  DeleteObject(font);
-  DeleteObject(small);
 }
 
 void Show() {
@@ -285,6 +300,13 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   Show();
 }
 
+// The pictures afresh with the words of the new language.
+void OnLanguageChanged(HWND window) {
+  if (!LoadPictures(window, g_popup.dpi)) return;
+  if (g_popup.offersJournal) DrawJournalOffer();
+  Show();
+}
+
 void InitPopup(HWND window) {
   g_popup.window = window;
   g_popup.hot = g_popup.pressed = 0;
@@ -361,6 +383,10 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      OnLanguageChanged(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_CLOSE:
       Close(PracticeEvent::None, false);
       return TRUE;

@@ -25,7 +25,7 @@ std::string WeekLine(const PracticeSummary& summary, int first, PracticeDayLabel
   const int last = first + kDaysPerWeek - 1;
   // Translators: the last day of the chart in My Practice, as it is
   // written under it.
-  const std::string end = last == kPracticeDays - 1 ? Tr("today") : dayLabel(summary.days[last].day);
+  const std::string end = last == kPracticeDays - 1 ? TrC("practice chart", "today") : dayLabel(summary.days[last].day);
   // Translators: one week of My Practice's chart as a screen reader reads
   // it. {first} and {last} are days as the chart writes them ("3 Mar",
   // "today"); the others are the counts that follow here.
