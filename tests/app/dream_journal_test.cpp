@@ -253,6 +253,10 @@ TEST_F(Journal, InALanguageOfLongerWordsEveryControlHoldsItsWordsAndAChangeIsAns
   ASSERT_NE(journal, nullptr);
   const std::wstring button = Text(GetDlgItem(journal, IDC_JOURNAL_NEW));
   EXPECT_EQ(button.substr(0, 2), L"[\u00D1") << Utf8(button);  // "[Ñéŵ...]": the pseudo-language's New
+  // A screen reader reads the names in the language in use, whole: the
+  // main window's SET and the journal's list of mornings.
+  EXPECT_EQ(reader::Read(Control(IDC_SET)).name, "[Šét·ŵ]");
+  EXPECT_EQ(reader::Read(GetDlgItem(journal, IDC_JOURNAL_LIST)).name, "[Möŕñîñgs·ŵ]");
   EXPECT_EQ(SendMessageW(GetDlgItem(journal, IDC_JOURNAL_DREAMS), CB_GETCOUNT, 0, 0), 2);
   ExpectEveryControlHoldsItsWords(journal, "opened");
   CaptureForReadme(journal, "qps-open.png");
