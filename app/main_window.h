@@ -44,10 +44,15 @@ inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 // practice.csv as fast as it can.
 inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
 inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+// The words drawn into the program's pictures (skin/picture_text.h):
+// wParam 0 asks how many reach outside their room or overlap another
+// (CountTextFaults), 1 how many were drawn, 2 how many were cut with an
+// ellipsis; 3 forgets what was drawn so far.
+inline constexpr UINT kQueryDrawnTexts = WM_APP + 0x5F;
 // Every message above answers only in a program started for testing
 // (g_testHooks); elsewhere it does nothing and answers 0.
 inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
-inline constexpr UINT kLastTestMessage = kAppendPracticeLines;
+inline constexpr UINT kLastTestMessage = kQueryDrawnTexts;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,8 +2,7 @@
 
 #include <cstdlib>
 
-#include "png/png_loader.h"
-#include "resources/resource_ids.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/foreground_window.h"
 #include "skin/layered_window.h"
@@ -19,15 +18,19 @@ constexpr int kCreateWidth = 544;
 constexpr int kCreateHeight = 375;
 // Window 2's random start lies up to this many pixels before its limits.
 constexpr int kRandomStartRange = 500;
+// The questions' context: hollow carries only texts whose context starts
+// with "hollow".
+constexpr char kQuestionContext[] = "hollow";
 
 LRESULT CALLBACK Reminder1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-ReminderWindow MakeReminder(const char* className, int pictureId, UINT_PTR fadeTimer, UINT_PTR motionTimer,
-                            bool randomStart, WNDPROC procedure) {
+ReminderWindow MakeReminder(const char* className, const char* question, WordPictureStyle style, UINT_PTR fadeTimer,
+                            UINT_PTR motionTimer, bool randomStart, WNDPROC procedure) {
   ReminderWindow r = {};
   r.className = className;
-  r.pictureId = pictureId;
+  r.question = question;
+  r.style = style;
   r.fadeTimerId = fadeTimer;
   r.motionTimerId = motionTimer;
   r.randomStart = randomStart;
@@ -38,12 +41,12 @@ ReminderWindow MakeReminder(const char* className, int pictureId, UINT_PTR fadeT
 
 void OnCreate(ReminderWindow& r, HWND window) {
   r.window = window;
-  HBITMAP picture = nullptr;
   int size[2] = {0, 0};
-  // A picture that cannot be decoded leaves the window 0 x 0 and empty.
-  // Both pictures follow the primary monitor's scale, where the motion's
-  // bounds are too.
-  if (LoadPngResourceAtDpi(window, r.pictureId, PrimaryMonitorDpi(), &picture, size)) {
+  // A picture that cannot be made leaves the window 0 x 0 and empty. Both
+  // pictures follow the primary monitor's scale, where the motion's bounds
+  // are too.
+  HBITMAP picture = DrawWordPicture(TrC(kQuestionContext, r.question), r.style, PrimaryMonitorDpi(), size);
+  if (picture) {
     r.picture = picture;
     r.width = size[0];
     r.height = size[1];
@@ -159,9 +162,21 @@ LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
+// The questions' pictures are 249 x 27 and 264 x 26 at 100 % in English,
+// at most 163 and 143 of 255 opaque.
 ReminderWindow g_reminders[2] = {
-    MakeReminder("SM Vododi Reminders 1", IDP_HOLLOW_DREAMING, kFadeTimer1, kMotionTimer1, false, Reminder1Proc),
-    MakeReminder("SM Vododi Reminders 2", IDP_HOLLOW_DREAM, kFadeTimer2, kMotionTimer2, true, Reminder2Proc),
+    MakeReminder("SM Vododi Reminders 1",
+                 // Translators: the first question that drifts over the
+                 // desktop, in big capitals; a picture of 249 x 27
+                 // pixels that grows with the words.
+                 NC_("hollow", "AM I DREAMING ?"), {249, 27, 21, 163}, kFadeTimer1, kMotionTimer1, false,
+                 Reminder1Proc),
+    MakeReminder("SM Vododi Reminders 2",
+                 // Translators: the second question that drifts over the
+                 // desktop, in big capitals; a picture of 264 x 26
+                 // pixels that grows with the words.
+                 NC_("hollow", "IS THIS A DREAM ?"), {264, 26, 19, 143}, kFadeTimer2, kMotionTimer2, true,
+                 Reminder2Proc),
 };
 
 bool RegisterReminderClass(HINSTANCE instance, const ReminderWindow& reminder) {

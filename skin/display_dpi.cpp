@@ -65,6 +65,29 @@ HBITMAP ResizedCopy(HWND window, HBITMAP picture, int width, int height) {
   return copy;
 }
 
+// A 32-bit top-down copy of a picture of any depth, every pixel opaque;
+// none on failure.
+HBITMAP OpaqueCopy(HWND window, HBITMAP picture) {
+  BITMAP bm = {};
+  if (!GetObjectA(picture, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight == 0) return nullptr;
+  const int width = bm.bmWidth;
+  const int height = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+  BITMAPINFO info = TopDown32BitmapInfo(width, height);
+  HDC dc = GetDC(window);
+  void* bits = nullptr;
+  HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const bool read = copy && bits && GetDIBits(dc, picture, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS) == height;
+  if (dc) ReleaseDC(window, dc);
+  if (!read) {
+    if (copy) DeleteObject(copy);
+    return nullptr;
+  }
+  GdiFlush();
+  auto* pixels = static_cast<std::uint8_t*>(bits);
+  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) pixels[i * 4 + 3] = 255;
+  return copy;
+}
+
 }  // namespace
 
 int WindowDpi(HWND window) {
@@ -176,7 +199,9 @@ HWND BackgroundStatic(HWND dialog) {
 
 }  // namespace
 
-SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi) {
+int ScalePercentOfDpi(int dpi) { return ((dpi > 0 ? dpi : kBaseDpi) * 100 + kBaseDpi / 2) / kBaseDpi; }
+
+SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<PictureText>& words) {
   SIZE result = {0, 0};
   HWND control = BackgroundStatic(dialog);
   if (!control) return result;
@@ -185,9 +210,18 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi) {
   int size[2] = {0, 0};
   if (dpi != kBaseDpi) {
     LoadPngResourceAtDpi(dialog, bitmapId, dpi, &picture, size);
-  } else if (replaced) {
+  } else if (replaced || !words.empty()) {
     picture = static_cast<HBITMAP>(LoadImageA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
                                               MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
+  }
+  if (picture && !words.empty()) {
+    // Words need a picture GDI can blend into: a 32-bit copy of whatever
+    // the resource gave (the 100 % bitmaps are device bitmaps, one of them
+    // 24-bit), opaque like the backgrounds themselves.
+    HBITMAP copy = OpaqueCopy(dialog, picture);
+    DeleteObject(picture);
+    picture = copy;
+    if (picture) DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
   }
   if (picture) {
     // The control may keep a copy of a picture with alpha instead of the
