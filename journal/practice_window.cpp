@@ -284,7 +284,7 @@ void LayOut(HWND window, int dpi) {
   g_skin.dpi = dpi;
   AttachButton(&g_skin, &g_closeButton, IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE_HOVER, 0);
   // Translators: the name a screen reader reads for the x of My Practice.
-  SetControlName(window, IDC_PRACTICE_CLOSE, TrC("button", "Close"));
+  SetControlName(window, IDC_PRACTICE_CLOSE, Tr("Close"));
   ResetButtons(&g_skin);
 }
 

@@ -147,7 +147,7 @@ void NameAboutBoxControls(HWND window) {
   SetControlName(window, IDC_ABOUT_HELP, Tr("Help"));
   // Translators: the name a screen reader reads for a window's close
   // button (the about box's CLOSE, the x of My Practice).
-  SetControlName(window, IDC_ABOUT_CLOSE, TrC("button", "Close"));
+  SetControlName(window, IDC_ABOUT_CLOSE, Tr("Close"));
 }
 
 // The controls placed from the template in pixels at the DPI, the
