@@ -1,11 +1,12 @@
 // Entry of somnivex: options, single-instance check, start-up delay,
-// file locations, then the main window as a modal dialog.
+// file locations, the language, then the main window as a modal dialog.
 #include <windows.h>
 
 #include <objbase.h>
 
 #include "app/app_globals.h"
 #include "app/command_line.h"
+#include "app/language_switch.h"
 #include "app/locate_paths.h"
 #include "app/main_window.h"
 #include "resources/resource_ids.h"
@@ -95,6 +96,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LocateAppPaths(g_paths);
   g_instance = instance;
   g_testHooks = StartedForTesting();
+  ApplyStartLanguage();
 
   // The one thread is a COM apartment: a screen reader's questions about
   // the windows come in through it, and the shell's functions want one.

@@ -8,7 +8,6 @@
 
 #include "app/app_globals.h"
 #include "app/maker_info.h"
-#include "app/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/language.h"
 #include "settings/shell_open.h"
@@ -196,13 +195,6 @@ void InitAboutBox(HWND window) {
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
 }
 
-void OpenHelp() {
-  const HINSTANCE local = ShellExecuteW(nullptr, L"open", Widen(g_paths.helpPage).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-  if (reinterpret_cast<INT_PTR>(local) <= 32) {
-    ShellExecuteA(nullptr, "open", kOnlineHelpPage, nullptr, nullptr, SW_SHOWNORMAL);
-  }
-}
-
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
@@ -224,7 +216,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDC_ABOUT_HELP:
-          OpenHelp();
+          OpenHelpPage(g_paths.helpPage);
           break;
         case IDC_ABOUT_VISIT:
           OpenWithShell(kMakerHomePage);

@@ -388,6 +388,13 @@ bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<Pictu
 const std::vector<DrawnText>& DrawnTexts() { return Drawn(); }
 void ForgetDrawnTexts() { Drawn().clear(); }
 
+void NoteDrawnText(HBITMAP picture, const RECT& room, const RECT& ink, bool cut) {
+  std::vector<DrawnText>& drawn = Drawn();
+  drawn.erase(std::remove_if(drawn.begin(), drawn.end(), [picture](const DrawnText& d) { return d.picture == picture; }),
+              drawn.end());
+  drawn.push_back({picture, room, ink, cut});
+}
+
 int CountTextFaults() {
   const std::vector<DrawnText>& drawn = Drawn();
   int faults = 0;

@@ -50,6 +50,9 @@ struct DrawnText {
 };
 const std::vector<DrawnText>& DrawnTexts();
 void ForgetDrawnTexts();
+// Notes a text drawn elsewhere (a label's) in the same list, in place of
+// what was noted for the same picture before.
+void NoteDrawnText(HBITMAP picture, const RECT& room, const RECT& ink, bool cut);
 // How many drawn texts reach outside their room or overlap another text
 // of the same picture.
 int CountTextFaults();
