@@ -10,6 +10,7 @@
 #include "png/png_loader.h"
 #include "journal/dream_file.h"
 #include "journal/morning_clock.h"
+#include "journal/morning_words.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
@@ -126,7 +127,9 @@ void FreePictures() {
   }
 }
 
-// The pictures of the DPI's artwork set, and the places at that scale.
+// The pictures of the DPI's artwork set with their words in the language
+// in use (the answers' captions only while the answers show), and the
+// places at that scale.
 bool LoadPictures(HWND window, int dpi) {
   int size[2] = {0, 0}, litSize[2] = {0, 0};
   HBITMAP rest = nullptr, lit = nullptr;
@@ -145,6 +148,9 @@ bool LoadPictures(HWND window, int dpi) {
     DeleteObject(lit);
     return false;
   }
+  for (HBITMAP picture : {rest, lit}) ForgetDrawnTexts(picture);
+  DrawMorningWords(rest, false, !g_popup.offersJournal);
+  DrawMorningWords(lit, true, !g_popup.offersJournal);
   FreePictures();
   g_popup.rest = rest;
   g_popup.lit = lit;
@@ -258,6 +264,7 @@ void OnButtonUp(POINT client) {
     RecordPractice(pressed == IDC_MORNING_LUCID ? PracticeEvent::Lucid : PracticeEvent::Dream);
     g_popup.offersJournal = true;
     g_popup.dreamKind = pressed == IDC_MORNING_LUCID ? DreamKind::Lucid : DreamKind::Dream;
+    LoadPictures(g_popup.window, g_popup.dpi);  // without the captions it covers
     DrawJournalOffer();
     g_popup.hot = 0;
     Show();
@@ -338,9 +345,13 @@ std::string QuestionWords() {
   std::string words = std::string(Tr("Good morning.")) + " " + Tr("Last night you had:");
   // Translators: the morning question's three answers, the captions of
   // its buttons.
-  for (const char* answer : {Tr("A lucid dream"), Tr("A dream"), Tr("Nothing I remember")}) {
+  for (const char* answer : {Tr("A lucid dream"), Tr("A dream"), Tr("Nothing I\nremember")}) {
     words += words.back() == ':' ? " " : ", ";
-    words += answer;
+    // The captions' own line breaks are read as spaces.
+    for (const char* c = answer; *c; ++c) {
+      if (*c == '\r') continue;
+      words += *c == '\n' ? ' ' : *c;
+    }
   }
   return words;
 }

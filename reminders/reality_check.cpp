@@ -10,14 +10,17 @@
 #include "png/png_loader.h"
 #include "journal/dream_folder.h"
 #include "journal/practice_journal.h"
+#include "reminders/check_speech.h"
 #include "reminders/check_words.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "skin/accessible_object.h"
 #include "skin/announcement.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 
 RealityCheckPopup g_realityCheck;
 
@@ -72,12 +75,15 @@ void ChooseCheck() {
 }
 
 // The picture of the current kind for the DPI of the monitor the popup is
-// on, with the text check's word and time or the dream sign drawn in; the
-// one it replaces is freed. Straight alpha, not yet premultiplied.
+// on, with its words in the language in use and the text check's word and
+// time or the dream sign drawn in; the one it replaces is freed. Straight
+// alpha, not yet premultiplied.
 bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
+  ForgetDrawnTexts(bitmap);
+  DrawCheckWords(bitmap, g_realityCheck.kind);
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
   } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
@@ -109,8 +115,8 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
 
 // What the popup shows, as a screen reader reads it.
 std::string PopupWords() {
-  return RealityCheckWords(static_cast<CheckKind>(g_realityCheck.kind), g_realityCheck.word, g_realityCheck.clock,
-                           g_realityCheck.sign);
+  return RealityCheckSpeech(static_cast<CheckKind>(g_realityCheck.kind), g_realityCheck.word, g_realityCheck.clock,
+                            g_realityCheck.sign);
 }
 
 void DescribePopup(HWND, AccessibleFacts* facts) {
@@ -121,6 +127,17 @@ void DescribePopup(HWND, AccessibleFacts* facts) {
 
 // Once per appearance, when it has faded in.
 void AnnouncePopup() { AnnounceWindow(g_realityCheck.window, PopupWords().c_str(), L"Somnivex.RealityCheck"); }
+
+// Another language: the picture drawn again with its words, shown at once
+// when the popup is up, else kept premultiplied for the next fade-in.
+void OnLanguageChanged(HWND window) {
+  if (!LoadPopupPicture(window, g_realityCheck.dpi)) return;
+  if (g_realityCheck.visible) {
+    PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
+  } else {
+    PremultiplyAlpha(g_realityCheck.bitmap);
+  }
+}
 
 void InitPopup(HWND window) {
   SetWindowTextA(window, kRealityCheckTitle);
@@ -200,6 +217,10 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
       return DpiChangeHandled(window);
     case WM_GETOBJECT:
       SetWindowLongPtrA(window, DWLP_MSGRESULT, AnswerAccessibleObject(window, wParam, lParam, DescribePopup));
+      return TRUE;
+    case kLanguageChangedMessage:
+      OnLanguageChanged(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_CLOSE:
       ShutdownApplication(g_mainWindow);

@@ -57,7 +57,7 @@ PictureText Centred(int left, int top, int right, int bottom, const char* text, 
   t.weight = weight;
   t.condensed = condensed;
   t.colour = colour;
-  t.spacing = spacing;
+  t.spacing = spacing / 10.0;
   t.opacity = opacity;
   t.align = TextAlign::Centre;
   return t;
@@ -112,9 +112,12 @@ void DrawButtonWords(const SkinButton& button, int dpi, PictureText words, std::
                      std::uint32_t hoverColour) {
   const int scale = ScalePercentOfDpi(dpi);
   words.colour = colour;
-  if (button.normal) DrawPictureTexts(button.normal, scale, {words});
-  words.colour = hoverColour;
-  if (button.hover) DrawPictureTexts(button.hover, scale, {words});
+  for (HBITMAP picture : {button.normal, button.hover}) {
+    if (!picture) continue;
+    ForgetDrawnTexts(picture);  // the button's pictures are made afresh for each drawing
+    DrawPictureTexts(picture, scale, {words});
+    words.colour = hoverColour;
+  }
   if (button.window) InvalidateRect(button.window, nullptr, FALSE);
 }
 

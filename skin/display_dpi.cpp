@@ -221,7 +221,10 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<P
     HBITMAP copy = OpaqueCopy(dialog, picture);
     DeleteObject(picture);
     picture = copy;
-    if (picture) DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+    if (picture) {
+      ForgetDrawnTexts(picture);  // a new picture, perhaps under a deleted one's handle
+      DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+    }
   }
   if (picture) {
     // The control may keep a copy of a picture with alpha instead of the

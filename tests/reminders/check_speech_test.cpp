@@ -2,11 +2,11 @@
 // the kind shown, with the text check's word and time and the dream sign.
 #include <gtest/gtest.h>
 
-#include "reminders/check_words.h"
+#include "reminders/check_speech.h"
 
 namespace {
 
-TEST(RealityCheckWords, EachKindReadsTheWordsItsPopupShows) {
+TEST(RealityCheckSpeech, EachKindReadsTheWordsItsPopupShows) {
   const struct {
     CheckKind kind;
     const char* words;
@@ -19,12 +19,12 @@ TEST(RealityCheckWords, EachKindReadsTheWordsItsPopupShows) {
       {CheckKind::DreamSign, "Reality check. Dream sign: my old school. Is it here? Look around, then check again."},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(RealityCheckWords(c.kind, "candle", "07:05", "my old school"), c.words) << static_cast<int>(c.kind);
+    EXPECT_EQ(RealityCheckSpeech(c.kind, "candle", "07:05", "my old school"), c.words) << static_cast<int>(c.kind);
   }
   // A kind out of range reads as the hand, whose picture it shows; a sign
   // that ends a sentence itself gets no second mark.
-  EXPECT_EQ(RealityCheckWords(static_cast<CheckKind>(0), "", "", ""), cases[0].words);
-  EXPECT_EQ(RealityCheckWords(CheckKind::DreamSign, "", "", "flying?"),
+  EXPECT_EQ(RealityCheckSpeech(static_cast<CheckKind>(0), "", "", ""), cases[0].words);
+  EXPECT_EQ(RealityCheckSpeech(CheckKind::DreamSign, "", "", "flying?"),
             "Reality check. Dream sign: flying? Is it here? Look around, then check again.");
 }
 
