@@ -6,6 +6,7 @@
 
 #include "app/app_globals.h"
 #include "app/gdi_usage.h"
+#include "app/main_window_names.h"
 #include "app/main_window_words.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
@@ -206,6 +207,7 @@ void InitMainWindow(HWND window) {
   SetTimer(window, kStartupTimerId, kStartupRefreshMs, nullptr);
   g_mainWindow = window;
   FillIntervalBox(window);
+  NameMainWindowControls(window);
   ResetButtons(&g_mainSkin);
   ResetToggles(&g_mainSkin);
   ShowCurrentTip();
@@ -372,6 +374,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
     case kLanguageChangedMessage:
+      NameMainWindowControls(window);
       OnLanguageChanged(window);
       ShowCurrentTip();  // the tip in the new language; the tooltip follows by itself
       return Answer(window, TRUE);

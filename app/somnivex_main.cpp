@@ -2,6 +2,8 @@
 // file locations, the language, then the main window as a modal dialog.
 #include <windows.h>
 
+#include <objbase.h>
+
 #include "app/app_globals.h"
 #include "app/command_line.h"
 #include "app/dialog_keys.h"
@@ -98,5 +100,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   ApplyStartLanguage();
 
   RouteDialogKeys();
-  return static_cast<int>(DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0));
+  // The one thread is a COM apartment: a screen reader's questions about
+  // the windows come in through it, and the shell's functions want one.
+  const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+  const INT_PTR result = DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0);
+  if (SUCCEEDED(com)) CoUninitialize();
+  return static_cast<int>(result);
 }

@@ -11,6 +11,7 @@
 #include "app/app_globals.h"
 #include "app/wide_text.h"
 #include "journal/dream_folder.h"
+#include "journal/dream_window_names.h"
 #include "journal/journal_layout.h"
 #include "journal/journal_practice.h"
 #include "journal/journal_words.h"
@@ -645,6 +646,7 @@ void SetTexts() {
     SendMessageW(kind, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(JournalKindName(k)).c_str()));
   }
   SendMessageW(kind, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+  NameJournalControls(g_journal.window);
 }
 
 // Every word again in the new language, the font for its letters, the

@@ -1,6 +1,9 @@
 #include "journal/morning_question.h"
 
+#include <oleacc.h>
 #include <wtsapi32.h>
+
+#include <string>
 
 #include "app/app_globals.h"
 #include "app/reminder_pacing.h"
@@ -15,6 +18,8 @@
 #include "resources/resource_ids.h"
 #include "settings/language.h"
 #include "settings/translation.h"
+#include "skin/accessible_object.h"
+#include "skin/announcement.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
@@ -335,6 +340,33 @@ void InitPopup(HWND window) {
   FadeLayeredBitmap(window, g_popup.shown, g_popup.width, g_popup.height, true, kFadeStepMs);
 }
 
+// What the popup shows, as a screen reader reads it: the question and its
+// answers, or after a dream the offer to write it down.
+std::string QuestionWords() {
+  // Translators: the button over the morning question's answers after "A
+  // lucid dream" or "A dream", and the small line under it.
+  if (g_popup.offersJournal) return std::string(Tr("Write it down")) + " " + Tr("in your dream journal");
+  // Translators: the morning question's heading and question, on the
+  // popup above its three answers.
+  std::string words = std::string(Tr("Good morning.")) + " " + Tr("Last night you had:");
+  // Translators: the morning question's three answers, the captions of
+  // its buttons.
+  for (const char* answer : {Tr("A lucid dream"), Tr("A dream"), Tr("Nothing I\nremember")}) {
+    words += words.back() == ':' ? " " : ", ";
+    // The captions' own line breaks are read as spaces.
+    for (const char* c = answer; *c; ++c) {
+      if (*c == '\r') continue;
+      words += *c == '\n' ? ' ' : *c;
+    }
+  }
+  return words;
+}
+
+void DescribeQuestion(HWND, AccessibleFacts* facts) {
+  facts->name = QuestionWords();
+  facts->role = ROLE_SYSTEM_ALERT;
+}
+
 POINT ClientPoint(LPARAM lParam) {
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
 }
@@ -379,6 +411,9 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       FreePictures();
       g_popup.window = nullptr;
       return TRUE;
+    case WM_GETOBJECT:
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, AnswerAccessibleObject(window, wParam, lParam, DescribeQuestion));
+      return TRUE;
   }
   return FALSE;
 }
@@ -386,6 +421,8 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 void ShowMorningQuestion() {
   if (g_popup.window) return;
   CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_MORNING), nullptr, MorningProc, 0);
+  // Once, when it has faded in.
+  if (g_popup.window) AnnounceWindow(g_popup.window, QuestionWords().c_str(), L"Somnivex.MorningQuestion");
 }
 
 MorningFacts GatherMorningFacts() {

@@ -1,5 +1,7 @@
 #include "journal/practice_window.h"
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -12,12 +14,14 @@
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_legend.h"
+#include "journal/practice_reading.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "settings/language.h"
 #include "settings/language_locale.h"
 #include "settings/translation.h"
+#include "skin/accessible_object.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
@@ -445,6 +449,8 @@ void LayOut(HWND window, int dpi) {
   Init(&g_skin, window, &theme);
   g_skin.dpi = dpi;
   AttachButton(&g_skin, &g_closeButton, IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE_HOVER, 0);
+  // Translators: the name a screen reader reads for the x of My Practice.
+  SetControlName(window, IDC_PRACTICE_CLOSE, Tr("Close"));
   ResetButtons(&g_skin);
 }
 
@@ -457,6 +463,15 @@ void Paint(HDC target) {
   BitBlt(target, 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
   SelectObject(source, old);
   DeleteDC(source);
+}
+
+// The picture read as text: the streak, the line about lucid nights and
+// the weeks of the chart, one line each.
+void DescribeWindow(HWND, AccessibleFacts* facts) {
+  // Translators: the name a screen reader reads for the My Practice
+  // window (its title, in the picture's top left).
+  facts->name = Tr("My Practice");
+  facts->lines = PracticeReading(g_summary, DayLabel);
 }
 
 void InitWindow(HWND window) {
@@ -494,6 +509,9 @@ INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM l
       return TRUE;
     case WM_CLOSE:
       ClosePractice(window);
+      return TRUE;
+    case WM_GETOBJECT:
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, AnswerAccessibleObject(window, wParam, lParam, DescribeWindow));
       return TRUE;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) SendMessageA(window, WM_NCLBUTTONDOWN, HTCAPTION, 0);

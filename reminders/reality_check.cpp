@@ -1,6 +1,7 @@
 #include "reminders/reality_check.h"
 
 #include <mmsystem.h>
+#include <oleacc.h>
 
 #include "app/app_globals.h"
 #include "app/reminder_pacing.h"
@@ -9,11 +10,14 @@
 #include "png/png_loader.h"
 #include "journal/dream_folder.h"
 #include "journal/practice_journal.h"
+#include "reminders/check_speech.h"
 #include "reminders/check_words.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
 #include "settings/language.h"
+#include "skin/accessible_object.h"
+#include "skin/announcement.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
@@ -118,6 +122,21 @@ void FadeOut(HWND window, PracticeEvent event) {
   g_realityCheck.visible = false;
 }
 
+// What the popup shows, as a screen reader reads it.
+std::string PopupWords() {
+  return RealityCheckSpeech(static_cast<CheckKind>(g_realityCheck.kind), g_realityCheck.word, g_realityCheck.clock,
+                            g_realityCheck.sign);
+}
+
+void DescribePopup(HWND, AccessibleFacts* facts) {
+  facts->name = PopupWords();
+  facts->role = ROLE_SYSTEM_ALERT;
+  if (!g_realityCheck.visible) facts->state = STATE_SYSTEM_INVISIBLE;  // faded out, kept for the next
+}
+
+// Once per appearance, when it has faded in.
+void AnnouncePopup() { AnnounceWindow(g_realityCheck.window, PopupWords().c_str(), L"Somnivex.RealityCheck"); }
+
 // Another language: the picture drawn again with its words, shown at once
 // when the popup is up, else kept premultiplied for the next fade-in.
 void OnLanguageChanged(HWND window) {
@@ -159,7 +178,9 @@ void ShowRealityCheck() {
     // on, so that dialog still takes its keys, closes and returns.
     if (!CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, RealityCheckProc, 0)) {
       g_realityCheck.created = 0;
+      return;
     }
+    AnnouncePopup();
     return;
   }
   if (g_realityCheck.visible) return;
@@ -178,6 +199,7 @@ void ShowRealityCheck() {
                     kRealityCheckFadeStepMs);
   SetWindowPos(g_realityCheck.window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   g_realityCheck.visible = true;
+  AnnouncePopup();
 }
 
 void EndRealityCheck(bool checkDone) {
@@ -202,6 +224,9 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case WM_GETOBJECT:
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, AnswerAccessibleObject(window, wParam, lParam, DescribePopup));
+      return TRUE;
     case kLanguageChangedMessage:
       OnLanguageChanged(window);
       SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);

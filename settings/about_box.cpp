@@ -12,6 +12,7 @@
 #include "settings/language.h"
 #include "settings/shell_open.h"
 #include "settings/translation.h"
+#include "skin/accessible_object.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
@@ -137,6 +138,20 @@ void DrawButtonsWords(int dpi) {
   DrawButtonWords(g_visitButton, dpi, visit, kLink, kWarm);
 }
 
+// The names a screen reader reads for the picture buttons.
+void NameAboutBoxControls(HWND window) {
+  // Translators: the name a screen reader reads for the about box's link
+  // to the maker's site; {host} is its host name, as the link shows it.
+  const char* visit = TrC("about box", "Visit {host}");
+  SetControlName(window, IDC_ABOUT_VISIT, FillText(visit, {{"host", kMakerHostName}}).c_str());
+  // Translators: the name a screen reader reads for the about box's Help
+  // button, which opens the help page.
+  SetControlName(window, IDC_ABOUT_HELP, Tr("Help"));
+  // Translators: the name a screen reader reads for a window's close
+  // button (the about box's CLOSE, the x of My Practice).
+  SetControlName(window, IDC_ABOUT_CLOSE, Tr("Close"));
+}
+
 // The controls placed from the template in pixels at the DPI, the
 // background and the buttons' pictures of that scale, with their words in
 // the language in use.
@@ -151,6 +166,7 @@ void LayOutAboutBox(HWND window, int dpi) {
   AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
+  NameAboutBoxControls(window);
   DrawButtonsWords(dpi);
   ResetButtons(&g_aboutSkin);
 }

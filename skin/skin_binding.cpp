@@ -39,8 +39,11 @@ bool DrawsItself(UINT message) {
 }  // namespace
 
 LRESULT PassOn(int kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!g_savedProc[kind]) return DefWindowProcA(window, message, wParam, lParam);
-  const LRESULT result = CallWindowProcA(g_savedProc[kind], window, message, wParam, lParam);
+  if (message == WM_GETOBJECT) {
+    if (const LRESULT answer = AnswerSkinObject(kind, window, wParam, lParam)) return answer;
+  }
+  if (!g_savedProc[kind]) return DefWindowProcW(window, message, wParam, lParam);
+  const LRESULT result = CallWindowProcW(g_savedProc[kind], window, message, wParam, lParam);
   if (DrawsItself(message)) InvalidateControl(window);
   return result;
 }
@@ -58,12 +61,14 @@ HWND FindSkinControl(const SkinManager* m, int controlId, int kind) {
 
 void BindControl(SkinManager* m, HWND window, void* object, int kind, WNDPROC entry) {
   SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
-  WNDPROC current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window, GWLP_WNDPROC));
+  // A Unicode subclass, so that the control's text (its name for screen
+  // readers) goes to them in every script, not through the code page.
+  WNDPROC current = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
   if (current != entry) {
     // Saving our own procedure as the previous one would make every message
     // call itself, so a window bound before only gets its object replaced.
     WNDPROC previous =
-        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry)));
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(entry)));
     if (!g_savedProc[kind]) {
       g_savedProc[kind] = previous;
       g_entryProc[kind] = entry;
@@ -176,8 +181,8 @@ void PaintImage(HWND window, HBITMAP picture) {
 void ReleaseSkin(SkinManager* m) {
   for (const SkinBinding& b : m->bindings) {
     if (!IsWindow(b.window)) continue;
-    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrA(b.window, GWLP_WNDPROC)) == g_entryProc[b.kind]) {
-      SetWindowLongPtrA(b.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_savedProc[b.kind]));
+    if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(b.window, GWLP_WNDPROC)) == g_entryProc[b.kind]) {
+      SetWindowLongPtrW(b.window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_savedProc[b.kind]));
     }
     SetWindowLongPtrA(b.window, GWLP_USERDATA, 0);
     if (b.kind == kKindArrow) KillTimer(b.window, 5);

@@ -18,8 +18,13 @@ enum SkinKind {
   kKindCount
 };
 
-// Passes a message to the procedure the kind's subclassing replaced.
+// Passes a message to the procedure the kind's subclassing replaced; a
+// screen reader's WM_GETOBJECT is answered for the kind first.
 LRESULT PassOn(int kind, HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// What the kind's control tells a screen reader (skin_accessible.cpp): the
+// answer to WM_GETOBJECT, or 0 to leave it to the standard object.
+LRESULT AnswerSkinObject(int kind, HWND window, WPARAM wParam, LPARAM lParam);
 
 // The dialog's control with the id, when it can take this kind's procedure:
 // every control of a kind must be of the window class of the first one,

@@ -6,10 +6,15 @@
 
 namespace {
 
+// A screen reader on the switch reads its new state (skin_accessible.cpp
+// reports it as a check box).
+void TellStateChanged(HWND window) { NotifyWinEvent(EVENT_OBJECT_STATECHANGE, window, OBJID_CLIENT, CHILDID_SELF); }
+
 void Flip(SkinToggle* t, HWND window) {
   t->state = t->state ? 0 : 1;
   t->current = t->state ? t->on : t->off;
   InvalidateControl(window);
+  TellStateChanged(window);
 }
 
 LRESULT HandleToggle(SkinToggle* t, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,9 +79,12 @@ HWND Attach(SkinManager* m, SkinToggle* t, int controlId, PictureRef off, Pictur
 }  // namespace
 
 void SetToggleState(SkinToggle* t, bool on) {
-  t->state = on ? 1 : 0;
+  const unsigned char state = on ? 1 : 0;
+  const bool changed = state != t->state;
+  t->state = state;
   t->current = on ? t->on : t->off;
   InvalidateControl(t->window);
+  if (changed && t->window) TellStateChanged(t->window);
 }
 
 bool GetToggleState(const SkinToggle* t) { return t->state != 0; }

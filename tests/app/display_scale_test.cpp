@@ -6,6 +6,8 @@
 // main window shows the 150 % background pixel for pixel around its words,
 // and the words drawn into the pictures stay in their rooms, in English and
 // in the longer pseudo-language.
+#include <oleacc.h>
+
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
@@ -19,6 +21,7 @@
 #include "journal/practice_window.h"
 #include "settings/language.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/screen_reader.h"
 
 using namespace harness;
 using namespace program;
@@ -400,6 +403,14 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       ExpectControlsOnTheirPlaces(about, art, aboutPictures, "about box drawn again");
     }
     if (c.scale == 150 && c.shellFont) KeepForReadme(CaptureScreen(about, "about-150"), "about-box-150.png");
+    if (c.scale == 100 && c.shellFont) {
+      // Its picture buttons are named for a screen reader.
+      EXPECT_EQ(reader::Read(GetDlgItem(about, IDC_ABOUT_VISIT)).name, "Visit www.somnivex.example");
+      EXPECT_EQ(reader::Read(GetDlgItem(about, IDC_ABOUT_HELP)).name, "Help");
+      const reader::Accessible close = reader::Read(GetDlgItem(about, IDC_ABOUT_CLOSE));
+      EXPECT_EQ(close.name, "Close");
+      EXPECT_EQ(close.role, ROLE_SYSTEM_PUSHBUTTON);
+    }
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
     EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
 

@@ -2,6 +2,11 @@
 // hiding, dragging and the reality-check popup.
 #include "tests/app/program_fixture.h"
 
+#include <oleacc.h>
+
+#include "reminders/tips.h"
+#include "tests/support/screen_reader.h"
+
 using namespace harness;
 using namespace program;
 
@@ -39,6 +44,44 @@ TEST_F(MainWindow, FirstStartFadesInAndWritesDefaults) {
   EXPECT_EQ(Query(kQueryReminderPeriod), 30 * 60000);
   EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCURSEL, 0, 0), 1);
   EXPECT_EQ(SendMessageA(Control(IDC_INTERVAL), CB_GETCOUNT, 0, 0), 4);
+
+  // A screen reader in another process finds every control by its name
+  // and its kind: the switch is a check box (off), the box says its
+  // minutes, the tips panel reads the tip it shows.
+  const struct {
+    int id;
+    const char* name;
+    long role;
+  } controls[] = {
+      {IDC_TEST_REALITY, "Test the reality check", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_TEST_HOLLOW, "Test Vododi Reminders", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_SET, "Set", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_SWITCH, "Vododi Reminders", ROLE_SYSTEM_CHECKBUTTON},
+      {IDC_INTERVAL, "Minutes between reality checks", ROLE_SYSTEM_COMBOBOX},
+      {IDC_HIDE, "Hide to the notification area", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_ABOUT, "Help", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_TWITTER, "Share on Twitter", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_GOOGLEPLUS, "Open the Google+ page", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_FACEBOOK, "Open the Facebook page", ROLE_SYSTEM_PUSHBUTTON},
+      {IDC_WEB, "Open the maker's web page", ROLE_SYSTEM_PUSHBUTTON},
+  };
+  constexpr long kHidden = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED;
+  for (const auto& c : controls) {
+    const reader::Accessible a = reader::Read(Control(c.id));
+    EXPECT_TRUE(a.found) << c.name;
+    EXPECT_EQ(a.name, c.name);
+    EXPECT_EQ(a.role, c.role) << c.name;
+    EXPECT_EQ(a.state & (kHidden | STATE_SYSTEM_FOCUSABLE), STATE_SYSTEM_FOCUSABLE) << c.name;
+  }
+  const reader::Accessible box = reader::Read(Control(IDC_INTERVAL));
+  EXPECT_TRUE(box.hasValue);
+  EXPECT_EQ(box.value, "30");
+  std::vector<std::string> tips;
+  LoadTips(tips);
+  const reader::Accessible panel = reader::Read(Control(IDC_TIPS));
+  EXPECT_EQ(panel.role, ROLE_SYSTEM_STATICTEXT);
+  EXPECT_EQ(panel.state & STATE_SYSTEM_READONLY, STATE_SYSTEM_READONLY);
+  EXPECT_EQ(panel.name, tips.at(static_cast<std::size_t>(Query(kQueryCurrentTip))));
 }
 
 TEST_F(MainWindow, HiddenStartNeverShowsTheWindow) {
@@ -117,10 +160,17 @@ TEST_F(MainWindow, SetWithoutSelectionStoresNothingAndAsksNothing) {
 TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   Install();  // no ting.wav beside the program: only the sound is missing
   ASSERT_NE(Launch(), nullptr);
+  reader::AlertCounter alerts(started_.back().id);
   Command(IDC_TEST_REALITY);
   HWND popup = WaitPopup();
   ASSERT_NE(popup, nullptr);
   WaitIdle(popup);
+  // A screen reader hears it once, and reads the words it shows.
+  EXPECT_EQ(alerts.Count(popup), 1);
+  const reader::Accessible shown = reader::Read(popup);
+  EXPECT_EQ(shown.name, "Reality check. Is this a dream? Look at your hand. Count your fingers, then look again.");
+  EXPECT_EQ(shown.role, ROLE_SYSTEM_ALERT);
+  EXPECT_EQ(shown.state & STATE_SYSTEM_INVISIBLE, 0);
   RECT r = {};
   GetWindowRect(popup, &r);
   EXPECT_EQ(r.right - r.left, 337);
@@ -141,14 +191,17 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   EXPECT_EQ(same.top, 50);
   EXPECT_EQ(TopWindows(kPopupTitle).size(), 1u);
 
-  // Right-button release dismisses it; the window stays.
+  // Right-button release dismisses it; the window stays, hidden from a
+  // screen reader, and nothing more is announced through its fade-out.
   PostMessageA(popup, WM_RBUTTONUP, 0, MAKELPARAM(10, 10));
   SleepMs(100);
   WaitIdle(popup);
   EXPECT_EQ(Query(kQueryPopupVisible), 0);
   EXPECT_TRUE(IsWindow(popup));
+  EXPECT_EQ(reader::Read(popup).state & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
 
-  // The next reminder (the timer's own path) shows it again where it was.
+  // The next reminder (the timer's own path) shows it again where it was,
+  // announced once more.
   PostMessageA(main_, WM_TIMER, kReminderTimerId, 0);
   SleepMs(100);
   WaitIdle(popup);
@@ -156,12 +209,14 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   GetWindowRect(popup, &same);
   EXPECT_EQ(same.left, 40);
   EXPECT_EQ(same.top, 50);
+  EXPECT_EQ(alerts.Count(popup), 2);
 
   // A double-click dismisses it too.
   PostMessageA(popup, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 10));
   SleepMs(100);
   WaitIdle(popup);
   EXPECT_EQ(Query(kQueryPopupVisible), 0);
+  EXPECT_EQ(alerts.Count(popup), 2);
 }
 
 TEST_F(MainWindow, PlainClickOnThePopupDoesNotDismissIt) {

@@ -1,6 +1,8 @@
 // The practice record with the real program: what the reality check and the
 // morning question append to practice.csv, the "My Practice" window drawn
 // from a prepared record, and a record that survives a killed program.
+#include <oleacc.h>
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "journal/practice_window.h"
 #include "settings/language.h"
 #include "tests/app/program_fixture.h"
+#include "tests/support/screen_reader.h"
 
 using namespace harness;
 using namespace program;
@@ -70,6 +73,7 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
   Install();
   WriteConfig(kCore);
   ASSERT_NE(Launch(), nullptr);
+  reader::AlertCounter alerts(started_.back().id);
   EXPECT_EQ(FindWindowA(nullptr, kMorningTitle), nullptr);  // the suite's evening: no question at start
   EXPECT_EQ(Query(kQueryOptionMenus) & 32, 32);               // "Morning Question" is on
 
@@ -104,6 +108,11 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
     if (a.place == IDC_MORNING_DREAM) {
       SleepMs(700);  // faded in
       CaptureForReadme(question, "morning-question.png");
+      // A screen reader hears it once and reads the question and answers.
+      EXPECT_EQ(alerts.Count(question), 1);
+      const reader::Accessible asked = reader::Read(question);
+      EXPECT_EQ(asked.name, "Good morning. Last night you had: A lucid dream, A dream, Nothing I remember");
+      EXPECT_EQ(asked.role, ROLE_SYSTEM_ALERT);
     }
     const POINT at = CentreOf(GetDlgItem(question, a.place));
     RealClick(at.x, at.y, 1);
@@ -115,8 +124,10 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
     }
     if (a.place == IDC_MORNING_DREAM) {
       // "Write it down" opens the journal at a new dream of that kind, with
-      // the keyboard in its text.
+      // the keyboard in its text. The offer is read, not announced again.
       CaptureForReadme(question, "morning-write-it-down.png");
+      EXPECT_EQ(reader::Read(question).name, "Write it down in your dream journal");
+      EXPECT_EQ(alerts.Count(question), 1);
       EXPECT_EQ(SendMessageW(question, kLanguageChangedMessage, 0, 0), TRUE);
       const POINT write = CentreOf(GetDlgItem(question, IDC_MORNING_WRITE));
       RealClick(write.x, write.y, 1);
@@ -205,6 +216,25 @@ TEST_F(Practice, MyPracticeDrawsTheFourWeeksOfThePreparedRecord) {
   GetWindowRect(GetDlgItem(window, IDC_PRACTICE_CHART), &chart);
   EXPECT_EQ(frame.right - frame.left, 460);
   EXPECT_EQ(frame.bottom - frame.top, 324);
+
+  // A screen reader reads the picture as text: the streak, the line about
+  // lucid nights and each week with its sums, as the days are written
+  // under the chart.
+  const char* months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  auto label = [&](int i) {
+    const SYSTEMTIME st = LocalTimeIn((i - 27) * 24LL * 60);
+    return std::to_string(st.wDay) + " " + months[st.wMonth - 1];
+  };
+  const reader::Accessible read = reader::Read(window);
+  EXPECT_EQ(read.name, "My Practice");
+  ASSERT_EQ(read.lines.size(), 6u);
+  EXPECT_EQ(read.lines[0], "9 days in a row with a check done");
+  EXPECT_EQ(read.lines[1].rfind("Lucid nights after days with ", 0), 0u) << read.lines[1];
+  EXPECT_EQ(read.lines[2], label(0) + " to " + label(6) + ": 12 checks done, 4 dismissed, 1 lucid night, 1 dream.");
+  EXPECT_EQ(read.lines[3], label(7) + " to " + label(13) + ": 17 checks done, 4 dismissed, 2 lucid nights, 1 dream.");
+  EXPECT_EQ(read.lines[4], label(14) + " to " + label(20) + ": 15 checks done, 6 dismissed, 2 lucid nights, 2 dreams.");
+  EXPECT_EQ(read.lines[5], label(21) + " to today: 20 checks done, 5 dismissed, 2 lucid nights, 1 dream.");
+  EXPECT_EQ(reader::Read(GetDlgItem(window, IDC_PRACTICE_CLOSE)).name, "Close");
 
   // Read back from the screen: a bar where the day has checks, the paler
   // stack where it has only dismissals, a bright moon over lucid nights.

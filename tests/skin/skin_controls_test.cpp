@@ -2,15 +2,18 @@
 // dialog under Wine, driven by real messages and, where it matters, by real
 // mouse input through the X server.
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <algorithm>
 #include <string>
 
+#include "skin/accessible_object.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
 #include "tests/skin/skin_test_dialog.h"
+#include "tests/support/screen_reader.h"
 #include "tests/support/win32_harness.h"
 
 using namespace skintest;
@@ -641,6 +644,40 @@ TEST(SkinReopen, OpeningTheDialog200TimesKeepsListsAndGdiObjectsFlat) {
     // Six leaked pictures per opening would raise it by 1200.
     EXPECT_LE(HandleHighWater(), highWaterBefore + 100);
   }
+}
+
+// What a screen reader reads of each kind (through oleacc): a button is a
+// push button named by its text, whole in any script; a toggle a check box
+// checked while on; a label a text that reads what it shows now.
+TEST_F(SkinControls, ScreenReadersReadEachKindItsStateAndNamesInAnyScript) {
+  SkinButton button;
+  SkinToggle toggle;
+  SkinLabel label;
+  ASSERT_NE(AttachButton(&manager, &button, IDC_BUTTON1, IDP_T_BUTTON, IDP_T_BUTTON_HOVER, 0), nullptr);
+  ASSERT_NE(AttachToggle(&manager, &toggle, IDC_TOGGLE, IDP_T_TOGGLE_OFF, IDP_T_TOGGLE_ON, 0, 0), nullptr);
+  ASSERT_NE(AttachLabel(&manager, &label, IDC_LABEL, IDP_T_LABEL), nullptr);
+  const char* name = "\xE8\xA8\xAD\xE5\xAE\x9A \xD0\x97\xD0\xB0\xD0\xB4\xD0\xB0\xD1\x82\xD1\x8C";  // 設定 Задать
+  SetControlName(dialog, IDC_BUTTON1, name);
+  const reader::Accessible read = reader::Read(Item(IDC_BUTTON1));
+  EXPECT_EQ(read.name, name);
+  EXPECT_EQ(read.role, ROLE_SYSTEM_PUSHBUTTON);
+
+  EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).role, ROLE_SYSTEM_CHECKBUTTON);
+  EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, 0);
+  Press(Item(IDC_TOGGLE));
+  Release(Item(IDC_TOGGLE));
+  EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
+  // Set by the owner, it tells a reader on it once, and not when it stays.
+  reader::EventCounter changes(GetCurrentProcessId(), EVENT_OBJECT_STATECHANGE);
+  SetToggleState(&toggle, false);
+  SetToggleState(&toggle, false);
+  EXPECT_EQ(changes.Count(Item(IDC_TOGGLE)), 1);
+  EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, 0);
+
+  SetLabelText(&label, "Look at your hands twice.", 0, nullptr);
+  const reader::Accessible text = reader::Read(Item(IDC_LABEL));
+  EXPECT_EQ(text.name, "Look at your hands twice.");
+  EXPECT_EQ(text.role, ROLE_SYSTEM_STATICTEXT);
 }
 
 }  // namespace
