@@ -210,6 +210,16 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi) {
   return result;
 }
 
+void SetBackgroundPicture(HWND dialog, HBITMAP picture) {
+  HWND control = BackgroundStatic(dialog);
+  if (!control || !picture) return;
+  HGDIOBJ previous =
+      reinterpret_cast<HGDIOBJ>(SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
+  if (previous && previous != picture) DeleteObject(previous);
+  if (reinterpret_cast<HGDIOBJ>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)) != picture) DeleteObject(picture);
+  SetPropA(control, kScaledBackground, reinterpret_cast<HANDLE>(1));
+}
+
 void ReleaseBackground(HWND dialog) {
   HWND control = BackgroundStatic(dialog);
   if (!control) return;

@@ -35,6 +35,9 @@ HFONT CreatePointFontAtDpi(const char* face, int points, int weight, int escapem
 // the same number from the DPI's artwork set. Sizes the dialog to the
 // picture and returns its size (0 x 0 when nothing could be shown).
 SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi);
+// Shows a picture made by the program as the dialog's background, in place
+// of the one shown; it is freed as the scaled backgrounds are.
+void SetBackgroundPicture(HWND dialog, HBITMAP picture);
 // Frees the background picture: the static control does not free it when
 // it is destroyed, so a dialog opened many times would keep every one.
 void ReleaseBackground(HWND dialog);

@@ -1,6 +1,7 @@
 // Picture push buttons: normal, hover and pressed pictures, an optional
 // caption burned into each picture the first time it is shown.
 #include "skin/skin_binding.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_label.h"
 
 namespace {
@@ -8,6 +9,7 @@ namespace {
 LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
+      if (PaintPlainButton(b, window)) break;
       PAINTSTRUCT ps;
       HDC context = BeginPaint(window, &ps);
       HDC memory = CreateCompatibleDC(context);

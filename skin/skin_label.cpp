@@ -3,6 +3,7 @@
 // is never written.
 #include "skin/skin_label.h"
 
+#include "skin/plain_controls.h"
 #include "skin/skin_binding.h"
 
 void DrawSkinText(HDC context, const std::string& text, COLORREF colour, const RECT& rect, HFONT font) {
@@ -35,7 +36,7 @@ LRESULT CALLBACK LabelEntry(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   auto* l = reinterpret_cast<SkinLabel*>(GetWindowLongPtrA(window, GWLP_USERDATA));
   if (l) {
     if (message == WM_PAINT) {
-      PaintLabel(l, window);
+      if (!PaintPlainLabel(l, window)) PaintLabel(l, window);
     } else if (message == WM_MOUSEMOVE) {
       ShowHint(l);
     }

@@ -1,6 +1,7 @@
 // On/off picture buttons. The state flips on the press, before the push
 // button's own click notification (sent on release), so the owner's
 // BN_CLICKED already reads the new state.
+#include "skin/plain_controls.h"
 #include "skin/skin_binding.h"
 
 namespace {
@@ -8,7 +9,7 @@ namespace {
 LRESULT HandleToggle(SkinToggle* t, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      PaintImage(window, t->current);
+      if (!PaintPlainToggle(t, window)) PaintImage(window, t->current);
       break;
     case WM_MOUSEMOVE:
       if (t->hasHover) {
