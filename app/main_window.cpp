@@ -27,8 +27,10 @@
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -94,6 +96,33 @@ void AttachSkin(HWND window) {
   AttachLabel(&g_mainSkin, &g_tipsLabel, IDC_TIPS, IDP_TIPS_PANEL);
   SetTextOrigin(&g_tipsLabel, ScalePixels(2, g_mainDpi), ScalePixels(10, g_mainDpi));
   SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), g_tipsFont);
+  // What each picture button shows in high contrast.
+  const struct {
+    int id;
+    PlainGlyph glyph;
+  } glyphs[] = {{IDC_SET, PlainGlyph::Tick},          {IDC_TEST_REALITY, PlainGlyph::Play},
+                {IDC_TEST_HOLLOW, PlainGlyph::Play},  {IDC_HIDE, PlainGlyph::Cross},
+                {IDC_ABOUT, PlainGlyph::Question},    {IDC_TWITTER, PlainGlyph::Twitter},
+                {IDC_GOOGLEPLUS, PlainGlyph::GooglePlus}, {IDC_FACEBOOK, PlainGlyph::Facebook},
+                {IDC_WEB, PlainGlyph::Moon}};
+  for (const auto& g : glyphs) SetPlainGlyph(GetDlgItem(window, g.id), g.glyph);
+}
+
+// The artwork of the scale, or in high contrast the plain look of it; the
+// window is opaque in high contrast, where nothing may show through.
+void ShowMainBackground(HWND window, int dpi) {
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, dpi);
+  if (HighContrastOn()) ShowPlainBackground(window, dpi * 100 / kBaseDpi, {});
+}
+
+int MainWindowOpacity() { return HighContrastOn() ? 255 : kMainWindowOpacity; }
+
+// High contrast came, went or changed its colours: a new background; the
+// controls paint themselves for the look at their next paint.
+void OnSystemLookChanged(HWND window) {
+  ShowMainBackground(window, g_mainDpi);
+  SetWindowOpacity(window, MainWindowOpacity());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Places every control from the template in pixels at the DPI, shows the
@@ -102,7 +131,7 @@ void AttachSkin(HWND window) {
 void LayOutMainWindow(HWND window, int dpi) {
   g_mainDpi = dpi;
   PlaceDialogControls(window, IDD_MAIN, dpi);
-  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, dpi);
+  ShowMainBackground(window, dpi);
   HFONT oldTips = g_tipsFont, oldInterval = g_intervalFont;
   g_tipsFont = CreatePointFontAtDpi("Arial", 10, FW_BOLD, 0, dpi);
   g_intervalFont = CreatePointFontAtDpi("MS Shell Dlg", 8, FW_NORMAL, 0, dpi);
@@ -175,9 +204,11 @@ void InitMainWindow(HWND window) {
   ResetToggles(&g_mainSkin);
   ShowCurrentTip();
   if (IsHiddenStart()) {
-    SetWindowOpacity(window, kMainWindowOpacity);
+    SetWindowOpacity(window, MainWindowOpacity());
   } else {
-    FadeInWindow(window, kFadeInStepMs, kMainWindowOpacity);
+    FadeInWindow(window, kFadeInStepMs, MainWindowOpacity());
+    // A fade ends just below its limit; high contrast is wholly opaque.
+    if (HighContrastOn()) SetWindowOpacity(window, MainWindowOpacity());
   }
   AddTooltip(window, kHideTooltip, IDC_HIDE, false);
   if (IsHiddenStart()) ShowWindow(window, SW_HIDE);
@@ -295,6 +326,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return 0;
   }
   if (message >= kFirstTestMessage && message <= kLastTestMessage && !g_testHooks) return 0;
+  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitMainWindow(window);
@@ -358,6 +390,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kOpenJournalAtNewDream:
       RunDreamJournalAtNewDream(static_cast<DreamKind>(wParam <= 2 ? wParam : 1));
       return Answer(window, 0);
+    case kQueryFadeSteps:
+      return Answer(window, static_cast<LONG_PTR>(FadeStepCount()));
     case kAppendPracticeLines:
       for (WPARAM i = 0; i < wParam; ++i) RecordPractice(PracticeEvent::Shown);
       return Answer(window, 1);

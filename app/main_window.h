@@ -44,10 +44,13 @@ inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 // practice.csv as fast as it can.
 inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
 inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+// How many opacity steps the program's fades have set so far (one per
+// fade while the system's animations are off).
+inline constexpr UINT kQueryFadeSteps = WM_APP + 0x68;
 // Every message above answers only in a program started for testing
 // (g_testHooks); elsewhere it does nothing and answers 0.
 inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
-inline constexpr UINT kLastTestMessage = kAppendPracticeLines;
+inline constexpr UINT kLastTestMessage = kQueryFadeSteps;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -15,6 +15,8 @@
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -118,6 +120,22 @@ void FreePictures() {
   }
 }
 
+// High contrast: both pictures in the plain look, every answer a bordered
+// box (lit: the highlight) under the words the pictures get, the x a cross.
+void DrawPlainPictures() {
+  for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
+    std::vector<PlainControl> controls;
+    for (const Place& place : kPlaces) {
+      PlainControl c;
+      c.rect = PlaceRect(place.id);
+      c.glyph = place.id == IDC_MORNING_CLOSE ? PlainGlyph::Cross : PlainGlyph::Caption;
+      c.hot = picture == g_popup.lit;
+      controls.push_back(c);
+    }
+    DrawPlainPicture(picture, g_popup.dpi * 100 / kBaseDpi, {}, controls);
+  }
+}
+
 // The pictures of the DPI's artwork set, and the places at that scale.
 bool LoadPictures(HWND window, int dpi) {
   int size[2] = {0, 0}, litSize[2] = {0, 0};
@@ -145,6 +163,7 @@ bool LoadPictures(HWND window, int dpi) {
   g_popup.height = size[1];
   g_popup.dpi = dpi;
   PlaceDialogControls(window, IDD_MORNING, dpi);
+  if (HighContrastOn()) DrawPlainPictures();
   return true;
 }
 
@@ -158,26 +177,31 @@ void DrawJournalOffer() {
   HFONT font = CreatePointFontAtDpi("Arial", 11, FW_BOLD, 0, dpi);
   HFONT small = CreatePointFontAtDpi("Arial", 8, FW_NORMAL, 0, dpi);
   HDC dc = CreateCompatibleDC(nullptr);
+  // In high contrast: the system's colours, the button with a border.
+  const bool plain = HighContrastOn();
+  const PlainColours system = SystemPlainColours();
+  HPEN edge = plain ? CreatePen(PS_INSIDEFRAME, ScalePixels(1, dpi), system.text) : nullptr;
   for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
+    const bool lit = picture == g_popup.lit;
     HGDIOBJ old = SelectObject(dc, picture);
-    HBRUSH back = CreateSolidBrush(kTodayColour);
+    HBRUSH back = CreateSolidBrush(plain ? system.back : kTodayColour);
     FillRect(dc, &panel, back);
     DeleteObject(back);
-    HBRUSH face = CreateSolidBrush(picture == g_popup.lit ? RGB(0xb5, 0xbe, 0xff) : kCheckedColour);
+    HBRUSH face = CreateSolidBrush(plain ? (lit ? system.hot : system.back) : lit ? RGB(0xb5, 0xbe, 0xff) : kCheckedColour);
     HGDIOBJ oldBrush = SelectObject(dc, face);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    HGDIOBJ oldPen = SelectObject(dc, edge ? static_cast<HGDIOBJ>(edge) : GetStockObject(NULL_PEN));
     const int round = ScalePixels(10, dpi);
     RoundRect(dc, button.left, button.top, button.right + 1, button.bottom + 1, round, round);
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(face);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, kNightColour);
+    SetTextColor(dc, plain ? (lit ? system.hotText : system.text) : kNightColour);
     HGDIOBJ oldFont = SelectObject(dc, font);
     RECT text = button;
     DrawTextW(dc, L"Write it down", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, small);
-    SetTextColor(dc, kMutedColour);
+    SetTextColor(dc, plain ? system.text : kMutedColour);
     RECT below = {panel.left, button.bottom, panel.right, panel.bottom};
     DrawTextW(dc, L"in your dream journal", -1, &below, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, oldFont);
@@ -195,6 +219,7 @@ void DrawJournalOffer() {
   DeleteDC(dc);
   DeleteObject(font);
   DeleteObject(small);
+  if (edge) DeleteObject(edge);
 }
 
 void Show() {
@@ -279,6 +304,13 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   Show();
 }
 
+// High contrast came, went or changed its colours: the pictures again.
+void OnSystemLookChanged(HWND window) {
+  if (!LoadPictures(window, g_popup.dpi)) return;
+  if (g_popup.offersJournal) DrawJournalOffer();
+  Show();
+}
+
 void InitPopup(HWND window) {
   g_popup.window = window;
   g_popup.hot = g_popup.pressed = 0;
@@ -304,6 +336,7 @@ POINT ClientPoint(LPARAM lParam) {
 }
 
 INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam) && g_popup.window == window) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);

@@ -1,5 +1,6 @@
 #include "journal/practice_window.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -13,7 +14,9 @@
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -31,6 +34,24 @@ HBITMAP g_picture = nullptr;  // the background with the weeks drawn in
 PracticeSummary g_summary;
 int g_dpi = 0;
 bool g_closing = false;
+
+// The colours the weeks are drawn in: the artwork's, or in high contrast
+// the system's (checks in the text colour, dismissals in the highlight,
+// today's column plain; its label says which it is).
+struct ChartColours {
+  COLORREF today, checked, dismissed, baseline, text, muted, warm;
+};
+ChartColours g_chart;
+
+ChartColours ChartColoursNow() {
+  if (!HighContrastOn()) {
+    return {kTodayColour, kCheckedColour, kDismissedColour, kBaselineColour, kTextColour, kMutedColour, kWarmColour};
+  }
+  const PlainColours s = SystemPlainColours();
+  return {s.back, s.text, s.hot, s.text, s.text, s.text, s.text};
+}
+
+int Opacity() { return HighContrastOn() ? 255 : kOpacity; }
 
 RECT ControlRect(HWND window, int id) {
   RECT r = {};
@@ -77,11 +98,25 @@ void FreeMoons(Moons& moons) {
   }
 }
 
-// The moon of a night drawn with its alpha, centred on x.
+// The moon of a night drawn with its alpha, centred on x; in high contrast
+// a disc of the text colour, filled for a lucid night, a ring for a dream.
 void DrawMoon(HDC dc, const Moons& moons, bool lucid, int centreX, int top) {
   const int i = lucid ? 0 : 1;
   if (!moons.picture[i]) return;
   const int w = moons.size[i][0], h = moons.size[i][1];
+  if (HighContrastOn()) {
+    const int d = std::min(w, h) * 3 / 4;
+    HPEN pen = CreatePen(PS_INSIDEFRAME, std::max(1, d / 6), g_chart.text);
+    HBRUSH brush = CreateSolidBrush(g_chart.text);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, lucid ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    Ellipse(dc, centreX - d / 2, top + (h - d) / 2, centreX - d / 2 + d, top + (h - d) / 2 + d);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+    return;
+  }
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, moons.picture[i]);
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -116,14 +151,14 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
     const int right = area.left + width * (i + 1) / kPracticeDays;
     const int centre = (left + right) / 2;
     const int half = (right - left) * 3 / 10;
-    if (i == kPracticeDays - 1) Fill(dc, left + 1, area.top, right - 1, baseline, kTodayColour);
+    if (i == kPracticeDays - 1) Fill(dc, left + 1, area.top, right - 1, baseline, g_chart.today);
     const int checkedTop = baseline - static_cast<int>(d.checked * unit + 0.5);
     const int stackTop = baseline - static_cast<int>((d.checked + d.dismissed) * unit + 0.5);
-    Fill(dc, centre - half, checkedTop, centre + half, baseline, kCheckedColour);
-    Fill(dc, centre - half, stackTop, centre + half, checkedTop, kDismissedColour);
+    Fill(dc, centre - half, checkedTop, centre + half, baseline, g_chart.checked);
+    Fill(dc, centre - half, stackTop, centre + half, checkedTop, g_chart.dismissed);
     if (d.checked > 0) {
       const RECT count = {left - 4, stackTop - countRow, right + 4, stackTop};
-      Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kMutedColour, small);
+      Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, g_chart.muted, small);
     }
     if (d.night == NightAnswer::Lucid || d.night == NightAnswer::Dream) {
       DrawMoon(dc, moons, d.night == NightAnswer::Lucid, centre, area.top);
@@ -131,12 +166,12 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
     const RECT label = {left, baseline + ScalePixels(2, dpi), area.right, area.bottom};
     if (i == kPracticeDays - 1) {
       const RECT today = {area.left, label.top, area.right, area.bottom};
-      Text(dc, "today", today, DT_RIGHT | DT_TOP | DT_SINGLELINE, kWarmColour, small);
+      Text(dc, "today", today, DT_RIGHT | DT_TOP | DT_SINGLELINE, g_chart.warm, small);
     } else if (i % 7 == 0) {
-      Text(dc, DayLabel(d.day), label, DT_LEFT | DT_TOP | DT_SINGLELINE, kMutedColour, small);
+      Text(dc, DayLabel(d.day), label, DT_LEFT | DT_TOP | DT_SINGLELINE, g_chart.muted, small);
     }
   }
-  Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), kBaselineColour);
+  Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), g_chart.baseline);
   FreeMoons(moons);
 }
 
@@ -144,13 +179,13 @@ void DrawStreak(HDC dc, HWND window, int dpi, HFONT big, HFONT small) {
   RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
   const int pad = ScalePixels(10, dpi);
   const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(36, dpi), r.bottom};
-  Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWarmColour, big);
+  Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, g_chart.warm, big);
   const int middle = (r.top + r.bottom) / 2;
   const RECT first = {number.right + ScalePixels(4, dpi), r.top, r.right, middle};
   const RECT second = {first.left, middle, r.right, r.bottom};
   Text(dc, g_summary.streak == 1 ? "day in a row" : "days in a row", first, DT_LEFT | DT_BOTTOM | DT_SINGLELINE,
-       kTextColour, small);
-  Text(dc, "with a check done", second, DT_LEFT | DT_TOP | DT_SINGLELINE, kMutedColour, small);
+       g_chart.text, small);
+  Text(dc, "with a check done", second, DT_LEFT | DT_TOP | DT_SINGLELINE, g_chart.muted, small);
 }
 
 // The background of the DPI's set with the record drawn onto it.
@@ -160,6 +195,8 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   if (!LoadPngResourceAtDpi(window, IDP_PRACTICE_BACKGROUND, dpi, &picture, pictureSize)) return nullptr;
   size->cx = pictureSize[0];
   size->cy = pictureSize[1];
+  g_chart = ChartColoursNow();
+  if (HighContrastOn()) DrawPlainPicture(picture, dpi * 100 / kBaseDpi, {}, {});
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, picture);
   SetBkMode(dc, TRANSPARENT);
@@ -169,7 +206,7 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   DrawColumns(dc, window, dpi, small);
   DrawStreak(dc, window, dpi, big, text);
   Text(dc, PracticeLinkLine(g_summary.link), ControlRect(window, IDC_PRACTICE_LINK),
-       DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, kTextColour, text);
+       DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, g_chart.text, text);
   for (HFONT font : {small, text, big}) DeleteObject(font);
   SelectObject(dc, old);
   DeleteDC(dc);
@@ -191,6 +228,7 @@ void LayOut(HWND window, int dpi) {
   Init(&g_skin, window, &theme);
   g_skin.dpi = dpi;
   AttachButton(&g_skin, &g_closeButton, IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE_HOVER, 0);
+  SetPlainGlyph(GetDlgItem(window, IDC_PRACTICE_CLOSE), PlainGlyph::Cross);
   ResetButtons(&g_skin);
 }
 
@@ -214,18 +252,33 @@ void InitWindow(HWND window) {
   SetForegroundWindow(window);
   LayOut(window, WindowDpi(window));
   CenterWindowOnItsMonitor(window);
-  FadeInWindow(window, kFadeInStepMs, kOpacity);
+  FadeInWindow(window, kFadeInStepMs, Opacity());
+  // A fade ends just below its limit; high contrast is wholly opaque.
+  if (HighContrastOn()) SetWindowOpacity(window, Opacity());
 }
 
 void ClosePractice(HWND window) {
   if (g_closing) return;
   g_closing = true;
-  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  FadeOutWindow(window, kFadeOutStepMs, Opacity());
   ReleaseSkin(&g_skin);
   EndDialog(window, 0);
 }
 
+// High contrast came, went or changed its colours: the picture again.
+void OnSystemLookChanged(HWND window) {
+  if (g_closing) return;
+  SIZE size = {0, 0};
+  HBITMAP picture = DrawPicture(window, g_dpi, &size);
+  if (!picture) return;
+  if (g_picture) DeleteObject(g_picture);
+  g_picture = picture;
+  SetWindowOpacity(window, Opacity());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitWindow(window);

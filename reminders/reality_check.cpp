@@ -13,7 +13,10 @@
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
+#include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 RealityCheckPopup g_realityCheck;
 
@@ -74,6 +77,8 @@ bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
+  // High contrast: the same size and words, on the plain look.
+  if (HighContrastOn()) DrawPlainPicture(bitmap, dpi * 100 / kBaseDpi, {}, {});
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
   } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
@@ -96,6 +101,17 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   SetWindowPos(window, nullptr, 0, 0, g_realityCheck.width, g_realityCheck.height,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   MoveToSuggestedRect(window, suggested);
+  if (g_realityCheck.visible) {
+    PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
+  } else {
+    PremultiplyAlpha(g_realityCheck.bitmap);
+  }
+}
+
+// High contrast came, went or changed its colours: the picture again, in
+// its new look, shown at once when the popup is up.
+void OnSystemLookChanged(HWND window) {
+  if (!LoadPopupPicture(window, g_realityCheck.dpi)) return;
   if (g_realityCheck.visible) {
     PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
   } else {
@@ -153,6 +169,7 @@ void ShowRealityCheck() {
 }
 
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);

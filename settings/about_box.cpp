@@ -8,14 +8,27 @@
 #include "resources/resource_ids.h"
 #include "settings/shell_open.h"
 #include "skin/display_dpi.h"
+#include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/plain_look.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
 constexpr DWORD kFadeInStepMs = 15;
 constexpr DWORD kFadeOutStepMs = 10;
 constexpr int kOpacity = 250;
+
+// Opaque in high contrast, where nothing may show through.
+int Opacity() { return HighContrastOn() ? 255 : kOpacity; }
+
+// The artwork of the scale, or in high contrast the plain look of it (the
+// buttons paint theirs, with their window texts).
+void ShowAboutBackground(HWND window, int dpi) {
+  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi);
+  if (HighContrastOn()) ShowPlainBackground(window, dpi * 100 / kBaseDpi, {});
+}
 
 // The box's skin objects live for the whole process; they are attached
 // afresh each time the box opens and released when it closes.
@@ -29,7 +42,7 @@ bool g_closing = false;  // the fade-out has run; later close requests are ignor
 // background and the buttons' pictures of that scale.
 void LayOutAboutBox(HWND window, int dpi) {
   PlaceDialogControls(window, IDD_POPUP, dpi);
-  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi);
+  ShowAboutBackground(window, dpi);
   const SkinTheme theme = {};
   Init(&g_aboutSkin, window, &theme);
   g_aboutSkin.dpi = dpi;
@@ -57,7 +70,9 @@ void InitAboutBox(HWND window) {
   SetForegroundWindow(window);
   LayOutAboutBox(window, WindowDpi(window));
   CenterWindowOnItsMonitor(window);
-  FadeInWindow(window, kFadeInStepMs, kOpacity);
+  FadeInWindow(window, kFadeInStepMs, Opacity());
+  // A fade ends just below its limit; high contrast is wholly opaque.
+  if (HighContrastOn()) SetWindowOpacity(window, Opacity());
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
 }
 
@@ -71,7 +86,7 @@ void OpenHelp() {
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
-  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  FadeOutWindow(window, kFadeOutStepMs, Opacity());
   ReleaseSkin(&g_aboutSkin);
   ReleaseBackground(window);
   EndDialog(window, 0);
@@ -82,6 +97,11 @@ void CloseAboutBox(HWND window) {
 void RunAboutBox() { DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, AboutBoxProc, 0); }
 
 INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam) && !g_closing) {
+    ShowAboutBackground(window, g_aboutSkin.dpi);
+    SetWindowOpacity(window, Opacity());
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
   switch (message) {
     case WM_INITDIALOG:
       InitAboutBox(window);
