@@ -25,6 +25,9 @@ constexpr int kCreateWidth = 544;
 constexpr int kCreateHeight = 375;
 // Window 2's random start lies up to this many pixels before its limits.
 constexpr int kRandomStartRange = 500;
+// The questions' context in the translations; hollow carries only the
+// texts of this context.
+constexpr char kQuestionContext[] = "hollow";
 
 LRESULT CALLBACK Reminder1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,7 +101,7 @@ void LoadPicture(ReminderWindow& r, HWND window) {
   HBITMAP picture = nullptr;
   int size[2] = {0, 0};
   const int dpi = PrimaryMonitorDpi();
-  const bool loaded = HighContrastOn() ? (picture = PlainWordsPicture(TrC("hollow", r.words), dpi, size)) != nullptr
+  const bool loaded = HighContrastOn() ? (picture = PlainWordsPicture(TrC(kQuestionContext, r.words), dpi, size)) != nullptr
                                        : LoadPngResourceAtDpi(window, r.pictureId, dpi, &picture, size);
   if (!loaded) return;
   if (r.picture) DeleteObject(r.picture);
