@@ -84,10 +84,10 @@ void CentredText(HDC dc, const std::wstring& text, RECT r, int em, COLORREF colo
 // in hundredths of the side from the centre.
 POINT At(int cx, int cy, int s, int dx, int dy) { return POINT{cx + s * dx / 100, cy + s * dy / 100}; }
 
-// The bird of the share row: its outline in a 16 x 14 grid (tenths),
-// body and raised wing, as Bezier segments.
-void DrawBird(HDC dc, int cx, int cy, int s) {
-  // Body: start, then line, curve, curve, line, line, curve, curve.
+// The bird of the share row, as the artwork draws it: body and raised
+// wing as Bezier segments in tenths of its 17 x 15 grid, the wing parted
+// from the body by a line of the fill colour.
+void DrawBird(HDC dc, int cx, int cy, int s, COLORREF ink, COLORREF fill) {
   struct Segment {
     int count;  // 1: a line to p[0]; 3: a curve through p[0..2]
     int p[3][2];
@@ -107,9 +107,10 @@ void DrawBird(HDC dc, int cx, int cy, int s) {
       {3, {{62, 52}, {78, 36}, {102, 26}}},
       {3, {{92, 46}, {94, 62}, {86, 82}}},
   };
-  // The grid is 160 x 140 tenths; the bird takes nine tenths of the side.
+  // The grid is 170 x 150 tenths; the drawing, centred on its middle,
+  // takes nine tenths of the side.
   auto map = [&](const int* p) {
-    return POINT{cx + (p[0] - 85) * s * 9 / 10 / 140, cy + (p[1] - 74) * s * 9 / 10 / 140};
+    return POINT{cx + (p[0] - 85) * s * 9 / 10 / 150, cy + (p[1] - 76) * s * 9 / 10 / 150};
   };
   auto trace = [&](const int* from, const Segment* segments, int count) {
     const POINT first = map(from);
@@ -125,12 +126,25 @@ void DrawBird(HDC dc, int cx, int cy, int s) {
     }
     CloseFigure(dc);
   };
+  SetPolyFillMode(dc, WINDING);
+  {
+    Ink pen(dc, ink, 1, false);
+    BeginPath(dc);
+    trace(start, body, static_cast<int>(sizeof body / sizeof body[0]));
+    EndPath(dc);
+    FillPath(dc);
+  }
+  Ink wingInk(dc, ink, 1, false);
+  LOGBRUSH lb = {BS_SOLID, fill, 0};
+  HPEN parting = ExtCreatePen(PS_GEOMETRIC | PS_SOLID | PS_JOIN_ROUND, static_cast<DWORD>(std::max(1, s / 24)), &lb, 0,
+                              nullptr);
+  HGDIOBJ old = SelectObject(dc, parting);
   BeginPath(dc);
-  trace(start, body, static_cast<int>(sizeof body / sizeof body[0]));
   trace(wingStart, wing, static_cast<int>(sizeof wing / sizeof wing[0]));
   EndPath(dc);
-  SetPolyFillMode(dc, WINDING);
-  FillPath(dc);
+  StrokeAndFillPath(dc);
+  SelectObject(dc, old);
+  DeleteObject(parting);
 }
 
 void DrawGlyph(HDC dc, const PlainControl& c, COLORREF ink, COLORREF fill, int dpi) {
@@ -139,6 +153,9 @@ void DrawGlyph(HDC dc, const PlainControl& c, COLORREF ink, COLORREF fill, int d
   const int s = std::min(w, h);
   const int cx = r.left + w / 2, cy = r.top + h / 2;
   const int stroke = std::max(Scaled(2, dpi), s / 9);
+  // Letters keep off the border.
+  RECT letters = r;
+  InflateRect(&letters, -Scaled(2, dpi), -Scaled(1, dpi));
   switch (c.glyph) {
     case PlainGlyph::Caption: {
       RECT inside = r;
@@ -168,19 +185,17 @@ void DrawGlyph(HDC dc, const PlainControl& c, COLORREF ink, COLORREF fill, int d
       break;
     }
     case PlainGlyph::Question:
-      CentredText(dc, L"?", r, s * 9 / 10, ink);
+      CentredText(dc, L"?", letters, s * 9 / 10, ink);
       break;
     case PlainGlyph::Facebook:
-      CentredText(dc, L"f", r, s * 7 / 10, ink);
+      CentredText(dc, L"f", letters, s * 7 / 10, ink);
       break;
     case PlainGlyph::GooglePlus:
-      CentredText(dc, L"g+", r, s * 3 / 5, ink);
+      CentredText(dc, L"g+", letters, s * 3 / 5, ink);
       break;
-    case PlainGlyph::Twitter: {
-      Ink pen(dc, ink, 1, false);
-      DrawBird(dc, cx, cy, s);
+    case PlainGlyph::Twitter:
+      DrawBird(dc, cx, cy, s, ink, fill);
       break;
-    }
     case PlainGlyph::Moon: {
       // A disc with a smaller one of the fill colour taken out of its top
       // right: a crescent opening to the right.

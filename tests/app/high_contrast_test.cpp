@@ -23,6 +23,9 @@ using namespace program;
 namespace {
 
 constexpr char kColoursKey[] = "Control Panel\\Colors";
+// Colours set for the session only (by a visual style, or SetSysColors
+// without saving), which Wine reads before the stored ones.
+constexpr char kSessionColoursKey[] = "Software\\Wine\\Temporary System Parameters\\Control Panel\\Colors";
 constexpr char kContrastKey[] = "Control Panel\\Accessibility\\HighContrast";
 constexpr char kBlack[] = "#000000";
 constexpr char kWhite[] = "#FFFFFF";
@@ -91,8 +94,12 @@ class HighContrast : public ProgramTest {
   void SetUp() override {
     ProgramTest::SetUp();
     for (const auto& [name, value] : kTheme) {
-      saved_.push_back({name, RegistryText(HKEY_CURRENT_USER, kColoursKey, name)});
-      SetUserText(kColoursKey, name, value);
+      for (const char* key : {kColoursKey, kSessionColoursKey}) {
+        const std::string before = RegistryText(HKEY_CURRENT_USER, key, name);
+        if (key == kSessionColoursKey && before[0] == '<') continue;  // nothing set for the session
+        saved_.push_back({key, name, before});
+        SetUserText(key, name, value);
+      }
     }
     savedFlags_ = RegistryText(HKEY_CURRENT_USER, kContrastKey, "Flags");
     SetUserText(kContrastKey, "Flags", "127");  // on, among the flags Windows keeps with it
@@ -100,14 +107,19 @@ class HighContrast : public ProgramTest {
   }
   void TearDown() override {
     ProgramTest::TearDown();
-    for (const auto& [name, value] : saved_) SetUserText(kColoursKey, name, value);
+    for (const Saved& s : saved_) SetUserText(s.key, s.name, s.value);
     SetUserText(kContrastKey, "Flags", savedFlags_);
     SetAnimations(true);
   }
 
   unsigned long FadeSteps() { return static_cast<unsigned long>(Query(kQueryFadeSteps)); }
 
-  std::vector<std::pair<const char*, std::string>> saved_;
+  struct Saved {
+    const char* key;
+    const char* name;
+    std::string value;
+  };
+  std::vector<Saved> saved_;
   std::string savedFlags_;
 };
 
