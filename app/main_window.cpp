@@ -21,6 +21,7 @@
 #include "settings/about_box.h"
 #include "settings/autostart.h"
 #include "settings/config_store.h"
+#include "settings/language.h"
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
 #include "settings/share_links.h"
@@ -182,6 +183,8 @@ void InitMainWindow(HWND window) {
   AttachSkin(window);
   CreateTrayIcon(window);
   LoadSettingsAtStartup();
+  // The language the settings name (absent: Windows' own).
+  ApplyLanguageSetting(g_config.GetString("language"));
   if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);

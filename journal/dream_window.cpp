@@ -13,15 +13,19 @@
 #include "journal/dream_folder.h"
 #include "journal/journal_layout.h"
 #include "journal/journal_practice.h"
+#include "journal/journal_words.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "png/png_loader.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
 #include "settings/config_file_ops.h"
+#include "settings/language.h"
 #include "settings/settings_file.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/plain_look.h"
 #include "skin/system_look.h"
 
@@ -39,8 +43,11 @@ constexpr int kResizeBorder = 6;  // at 96 DPI
 constexpr UINT kLoadMessage = WM_APP + 1;
 constexpr std::size_t kLoadChunk = 250;
 
-constexpr const wchar_t* kKindNames[] = {L"Lucid dream", L"Dream", L"Fragment"};
+// The kind box's entries, in this order.
 constexpr DreamKind kKinds[] = {DreamKind::Lucid, DreamKind::Dream, DreamKind::Fragment};
+// Letters a face must have to be the controls' face for a language that
+// names faces of its own (Japanese).
+constexpr wchar_t kFaceSample[] = L"\u65E5\u672C\u8A9E\u3042\u30A2";
 
 struct Journal {
   HWND window = nullptr;
@@ -48,6 +55,7 @@ struct Journal {
   HFONT font = nullptr;
   HFONT titleFont = nullptr;
   HFONT textFont = nullptr;
+  JournalWords words;  // the room the controls' words take in `font`
   HBRUSH backgroundBrush = nullptr;
   HBRUSH fieldBrush = nullptr;
   HBITMAP moon = nullptr;
@@ -117,7 +125,9 @@ void SetEditorText(const std::string& text) {
   SetWindowTextW(Item(IDC_JOURNAL_TEXT), Widen(crlf).c_str());
 }
 
-void SetStatus(const std::wstring& text) { SetWindowTextW(Item(IDC_JOURNAL_STATUS), text.c_str()); }
+void SetStatus(const std::string& text) { SetWindowTextW(Item(IDC_JOURNAL_STATUS), Widen(text).c_str()); }
+
+void SetItemText(int id, const char* text) { SetWindowTextW(Item(id), Widen(text).c_str()); }
 
 std::string JoinSigns(const std::vector<std::string>& signs) {
   std::string text;
@@ -137,7 +147,7 @@ std::wstring RowText(const JournalMorning& m) {
   wsprintfA(date, "%04d-%02d-%02d", m.date.year, m.date.month, m.date.day);
   std::wstring row = Widen(date);
   if (m.copy > 0) row += L" (" + std::to_wstring(m.copy) + L")";
-  if (m.unreadable) return row + L"   (cannot be read as text)";
+  if (m.unreadable) return row + L"   " + Widen(JournalUnreadableNote());
   row += m.lucid ? L"  \u2605  " : L"       ";
   return row + Widen(m.firstWords);
 }
@@ -233,19 +243,28 @@ void EnableEditing(bool on) {
   SendMessageW(Item(IDC_JOURNAL_TEXT), EM_SETREADONLY, on ? FALSE : TRUE, 0);
 }
 
+bool AnyDream() { return g_journal.open && !g_journal.unreadable && !g_journal.file.dreams.empty(); }
+
+// The dreams' box: an entry per dream of the open morning by its number
+// and kind, the one in the editor chosen.
+void FillDreamsBox() {
+  HWND dreams = Item(IDC_JOURNAL_DREAMS);
+  SendMessageW(dreams, CB_RESETCONTENT, 0, 0);
+  if (!AnyDream()) return;
+  for (std::size_t i = 0; i < g_journal.file.dreams.size(); ++i) {
+    const std::wstring row = Widen(JournalDreamEntry(static_cast<int>(i), g_journal.file.dreams[i].kind));
+    SendMessageW(dreams, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+  }
+  SendMessageW(dreams, CB_SETCURSEL, static_cast<WPARAM>(g_journal.dream), 0);
+}
+
 void ShowDream() {
   g_journal.filling = true;
   HWND dreams = Item(IDC_JOURNAL_DREAMS);
-  SendMessageW(dreams, CB_RESETCONTENT, 0, 0);
-  const bool any = g_journal.open && !g_journal.unreadable && !g_journal.file.dreams.empty();
+  FillDreamsBox();
+  const bool any = AnyDream();
   if (any) {
-    for (std::size_t i = 0; i < g_journal.file.dreams.size(); ++i) {
-      const Dream& d = g_journal.file.dreams[i];
-      const std::wstring row = std::to_wstring(i + 1) + L". " + kKindNames[static_cast<int>(d.kind)];
-      SendMessageW(dreams, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
-    }
     const Dream& d = g_journal.file.dreams[static_cast<std::size_t>(g_journal.dream)];
-    SendMessageW(dreams, CB_SETCURSEL, static_cast<WPARAM>(g_journal.dream), 0);
     SendMessageW(Item(IDC_JOURNAL_KIND), CB_SETCURSEL, static_cast<WPARAM>(d.kind), 0);
     SetWindowTextW(Item(IDC_JOURNAL_SIGNS), Widen(JoinSigns(d.signs)).c_str());
     SetEditorText(d.text);
@@ -325,16 +344,15 @@ void SaveNow() {
     const std::string mine = g_journal.fileName;
     g_journal.fileName = name;
     path = g_journal.folder + name;
-    SetStatus(Widen(mine) + L" was changed outside Somnivex: it is kept as it is, and this dream was saved as " +
-              Widen(name) + L".");
+    SetStatus(JournalStatusText(JournalStatus::ChangedOutside, mine, name));
     // The user's version is listed as it is now.
     UpdateMorning(mine, &disk);
   }
   if (!SaveDreamBytes(path, bytes)) {
-    SetStatus(L"Could not save " + Widen(g_journal.fileName) + L". Your words stay here; it is tried again as you type.");
+    SetStatus(JournalStatusText(JournalStatus::NotSaved, g_journal.fileName));
     return;
   }
-  if (!conflict) SetStatus(L"Saved in " + Widen(g_journal.fileName) + L".");
+  if (!conflict) SetStatus(JournalStatusText(JournalStatus::Saved, g_journal.fileName));
   g_journal.onDisk = true;
   g_journal.knownBytes = bytes;
   // Read back as written, so that the next save starts from these bytes.
@@ -369,9 +387,9 @@ void OpenFile(const std::string& fileName, const CivilTime& date) {
   if (g_journal.onDisk &&
       ParseDreamFile(g_journal.knownBytes.data(), g_journal.knownBytes.size(), &g_journal.file) != DreamFileStatus::Ok) {
     g_journal.unreadable = true;
-    SetStatus(Widen(fileName) + L" is not UTF-8 text (or is over 1 MB): it is listed, and never changed here.");
+    SetStatus(JournalStatusText(JournalStatus::NotText, fileName));
   } else {
-    SetStatus(L"");
+    SetStatus("");
   }
   ShowDream();
 }
@@ -405,7 +423,7 @@ void NewDream(DreamKind kind) {
 
 void DeleteDream() {
   if (!g_journal.open || g_journal.unreadable || g_journal.file.dreams.empty()) return;
-  if (MessageBoxW(g_journal.window, L"Delete this dream?", L"Delete Dream",
+  if (MessageBoxW(g_journal.window, Widen(JournalDeleteQuestion()).c_str(), Widen(JournalDeleteTitle()).c_str(),
                   MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
     return;
   }
@@ -421,31 +439,62 @@ void DeleteDream() {
   // No dream left: the file goes to the Recycle Bin, never straight to nothing.
   const std::string name = g_journal.fileName;
   if (g_journal.onDisk && !RecycleDreamFile(g_journal.folder + name)) {
-    SetStatus(L"Could not move " + Widen(name) + L" to the Recycle Bin.");
+    SetStatus(JournalStatusText(JournalStatus::NotRecycled, name));
     OpenFile(name, g_journal.date);
     return;
   }
   g_journal.open = false;
   ShowDream();
   UpdateMorning(name, nullptr);
-  SetStatus(Widen(name) + L" had no dream left and went to the Recycle Bin.");
+  SetStatus(JournalStatusText(JournalStatus::Recycled, name));
   // Delete is greyed now: the keyboard goes on in the list.
   SetFocus(Item(IDC_JOURNAL_LIST));
 }
 
 // ---------------------------------------------------------------- the window
 
+// The dialog font, or for a language whose catalogue names faces of its
+// own (which the dialog font lacks the letters of) the first of them that
+// is installed, at the same size.
+HFONT MakeFont(int points, int weight, int dpi) {
+  if (std::string(TrC("font", "default")) != "default") {
+    HFONT font = CreatePictureFont(MulDiv(points, kBaseDpi, 72) * dpi / kBaseDpi, weight, false, kFaceSample);
+    if (font) return font;
+  }
+  return CreatePointFontAtDpi("MS Shell Dlg", points, weight, 0, dpi);
+}
+
+// How wide the controls' words are in the controls' font, for the layout.
+void MeasureWords() {
+  HDC dc = GetDC(g_journal.window);
+  if (!dc) return;
+  HGDIOBJ old = SelectObject(dc, g_journal.font);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  g_journal.words = MeasureJournalWords(
+      [dc](std::string_view text) {
+        const std::wstring wide = Widen(std::string(text));
+        SIZE size = {};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        return static_cast<int>(size.cx);
+      },
+      metrics.tmHeight);
+  SelectObject(dc, old);
+  ReleaseDC(g_journal.window, dc);
+}
+
 void MakeFonts(int dpi) {
   for (HFONT* f : {&g_journal.font, &g_journal.titleFont, &g_journal.textFont}) {
     if (*f) DeleteObject(*f);
   }
-  g_journal.font = CreatePointFontAtDpi("MS Shell Dlg", 9, FW_NORMAL, 0, dpi);
-  g_journal.titleFont = CreatePointFontAtDpi("MS Shell Dlg", 14, FW_BOLD, 0, dpi);
-  g_journal.textFont = CreatePointFontAtDpi("MS Shell Dlg", 11, FW_NORMAL, 0, dpi);
+  g_journal.font = MakeFont(9, FW_NORMAL, dpi);
+  g_journal.titleFont = MakeFont(14, FW_BOLD, dpi);
+  g_journal.textFont = MakeFont(11, FW_NORMAL, dpi);
   for (HWND child = GetWindow(g_journal.window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
     const bool editor = child == Item(IDC_JOURNAL_TEXT);
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(editor ? g_journal.textFont : g_journal.font), TRUE);
   }
+  MeasureWords();
   if (g_journal.moon) DeleteObject(g_journal.moon);
   g_journal.moon = nullptr;
   if (LoadPngResourceAtDpi(g_journal.window, IDP_MOON_LUCID, dpi, &g_journal.moon, g_journal.moonSize)) {
@@ -460,7 +509,7 @@ void Place(int id, const JournalRect& r) {
 void LayOut() {
   RECT client = {};
   GetClientRect(g_journal.window, &client);
-  const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi);
+  const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi, g_journal.words);
   Place(IDC_JOURNAL_SEARCH, l.search);
   Place(IDC_JOURNAL_LIST, l.list);
   Place(IDC_JOURNAL_SIGNS_TITLE, l.signsTitle);
@@ -533,7 +582,7 @@ void PaintPlain(HDC dc, const RECT& client, const JournalLayout& l) {
 void Paint(HDC dc) {
   RECT client = {};
   GetClientRect(g_journal.window, &client);
-  const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi);
+  const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi, g_journal.words);
   const bool plain = HighContrastOn();
   if (plain) {
     PaintPlain(dc, client, l);
@@ -563,7 +612,8 @@ void Paint(HDC dc) {
   SetTextColor(dc, plain ? GetSysColor(COLOR_WINDOWTEXT) : kWarmColour);
   HGDIOBJ oldFont = SelectObject(dc, g_journal.titleFont);
   RECT title = {x, 0, l.close.left - pad, l.header.bottom};
-  DrawTextW(dc, L"Dream Journal", -1, &title, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc, Widen(JournalLabelTexts().title).c_str(), -1, &title,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
   SelectObject(dc, oldFont);
 }
 
@@ -583,7 +633,7 @@ LRESULT HitTest(POINT screen) {
   if (right) return HTRIGHT;
   if (top) return HTTOP;
   if (bottom) return HTBOTTOM;
-  if (p.y < LayOutJournal(client.right, client.bottom, g_journal.dpi).header.bottom) return HTCAPTION;
+  if (p.y < LayOutJournal(client.right, client.bottom, g_journal.dpi, g_journal.words).header.bottom) return HTCAPTION;
   return HTCLIENT;
 }
 
@@ -626,6 +676,43 @@ void SetEditorColours() {
   SendMessageW(editor, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
+// The controls' words in the language in use. The kind box keeps its choice.
+void SetTexts() {
+  const JournalLabels labels = JournalLabelTexts();
+  SetItemText(IDC_JOURNAL_NEW, labels.newButton);
+  SetItemText(IDC_JOURNAL_DELETE, labels.deleteButton);
+  SetItemText(IDC_JOURNAL_SIGNS_LABEL, labels.signsLabel);
+  SetItemText(IDC_JOURNAL_SIGNS_TITLE, labels.signsTitle);
+  SetItemText(IDC_JOURNAL_CLOSE, labels.close);
+  const std::wstring cue = Widen(labels.searchCue);
+  SendMessageW(Item(IDC_JOURNAL_SEARCH), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(cue.c_str()));
+  HWND kind = Item(IDC_JOURNAL_KIND);
+  const LRESULT chosen = SendMessageW(kind, CB_GETCURSEL, 0, 0);
+  SendMessageW(kind, CB_RESETCONTENT, 0, 0);
+  for (DreamKind k : kKinds) {
+    SendMessageW(kind, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(JournalKindName(k)).c_str()));
+  }
+  SendMessageW(kind, CB_SETCURSEL, static_cast<WPARAM>(chosen), 0);
+}
+
+// Every word again in the new language, the font for its letters, the
+// controls sized to the new words (the window widened where it must be),
+// and all of it drawn afresh. What is being typed stays as it is.
+void OnLanguageChanged() {
+  MakeFonts(g_journal.dpi);
+  SetTexts();
+  FillDreamsBox();
+  FillList();
+  RECT r = {};
+  GetWindowRect(g_journal.window, &r);
+  const int least = JournalMinWidth(g_journal.dpi, g_journal.words);
+  if (r.right - r.left < least) {
+    SetWindowPos(g_journal.window, nullptr, 0, 0, least, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  LayOut();
+  RedrawWindow(g_journal.window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 void Init(HWND window) {
   g_journal.window = window;
   g_journal.folder = DreamsFolderPath();
@@ -646,10 +733,7 @@ void Init(HWND window) {
   SendMessageW(editor, EM_SETLANGOPTIONS, 0, options | IMF_SPELLCHECKING);
   SendMessageW(editor, EM_SETEDITSTYLE, SES_USECTF | SES_CTFALLOWEMBED, SES_USECTF | SES_CTFALLOWEMBED);
   SetEditorColours();
-  SendMessageW(Item(IDC_JOURNAL_SEARCH), EM_SETCUEBANNER, TRUE,
-               reinterpret_cast<LPARAM>(L"Search your dreams and signs"));
-  for (const wchar_t* kind : kKindNames) SendMessageW(Item(IDC_JOURNAL_KIND), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kind));
-
+  SetTexts();
   MakeFonts(g_journal.dpi);
   // The size and place it was closed at, within the work area.
   MONITORINFO monitor = {};
@@ -660,7 +744,8 @@ void Init(HWND window) {
   HMONITOR on = known ? MonitorFromRect(&probe, MONITOR_DEFAULTTONEAREST) : MonitorFromWindow(g_mainWindow, MONITOR_DEFAULTTOPRIMARY);
   GetMonitorInfoW(on, &monitor);
   const RECT& w = monitor.rcWork;
-  const JournalRect place = PlaceJournal(known ? &stored : nullptr, {w.left, w.top, w.right, w.bottom}, g_journal.dpi);
+  const JournalRect place = PlaceJournal(known ? &stored : nullptr, {w.left, w.top, w.right, w.bottom}, g_journal.dpi,
+                                         JournalMinWidth(g_journal.dpi, g_journal.words));
   SetWindowPos(window, nullptr, place.left, place.top, place.Width(), place.Height(), SWP_NOZORDER);
   LayOut();
 
@@ -746,13 +831,8 @@ void OnCommand(int id, int code, HWND control) {
       if (code == CBN_SELCHANGE) {
         SaveSoon();
         TakeFields();
-        // The dreams' list names the kind.
-        const Dream& d = g_journal.file.dreams.empty() ? Dream() : g_journal.file.dreams[static_cast<std::size_t>(g_journal.dream)];
-        HWND dreams = Item(IDC_JOURNAL_DREAMS);
-        const std::wstring row = std::to_wstring(g_journal.dream + 1) + L". " + kKindNames[static_cast<int>(d.kind)];
-        SendMessageW(dreams, CB_DELETESTRING, static_cast<WPARAM>(g_journal.dream), 0);
-        SendMessageW(dreams, CB_INSERTSTRING, static_cast<WPARAM>(g_journal.dream), reinterpret_cast<LPARAM>(row.c_str()));
-        SendMessageW(dreams, CB_SETCURSEL, static_cast<WPARAM>(g_journal.dream), 0);
+        // The dreams' box names the kind.
+        FillDreamsBox();
       }
       break;
     case IDC_JOURNAL_SIGNS:
@@ -815,7 +895,7 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       return TRUE;
     case WM_GETMINMAXINFO: {
       MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(lParam);
-      info->ptMinTrackSize.x = ScalePixels(kJournalMinWidth, g_journal.dpi);
+      info->ptMinTrackSize.x = JournalMinWidth(g_journal.dpi, g_journal.words);
       info->ptMinTrackSize.y = ScalePixels(kJournalMinHeight, g_journal.dpi);
       return Answer(window, 0);
     }
@@ -842,14 +922,20 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       SetBkColor(dc, label ? kNightColour : kFieldColour);
       return reinterpret_cast<INT_PTR>(label ? g_journal.backgroundBrush : g_journal.fieldBrush);
     }
+    case kLanguageChangedMessage:
+      OnLanguageChanged();
+      return Answer(window, TRUE);
     case kDpiChangedMessage:
       if (HIWORD(wParam) > 0 && HIWORD(wParam) != g_journal.dpi) {
         g_journal.dpi = HIWORD(wParam);
         MakeFonts(g_journal.dpi);
         const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
         if (suggested) {
-          SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+          // No narrower than the words at the new scale need.
+          const int least = JournalMinWidth(g_journal.dpi, g_journal.words);
+          const int width = std::max<int>(suggested->right - suggested->left, least);
+          SetWindowPos(window, nullptr, suggested->left, suggested->top, width, suggested->bottom - suggested->top,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
         }
         LayOut();
       }

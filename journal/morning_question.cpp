@@ -12,9 +12,12 @@
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/plain_look.h"
 #include "skin/system_look.h"
 
@@ -168,16 +171,41 @@ bool LoadPictures(HWND window, int dpi) {
 }
 
 // "Write it down" drawn over the answers into both pictures: a panel in
-// the popup's colours with the button on it, lit in the hover picture.
+// the popup's colours with the button on it, lit in the hover picture, and
+// its words fitted to the button and the line under it.
 void DrawJournalOffer() {
   RECT panel = PlaceRect(IDC_MORNING_LUCID), none = PlaceRect(IDC_MORNING_NONE);
   panel.right = none.right;
   const RECT button = PlaceRect(IDC_MORNING_WRITE);
   const int dpi = g_popup.dpi;
-  HFONT font = CreatePointFontAtDpi("Arial", 11, FW_BOLD, 0, dpi);
-  HFONT small = CreatePointFontAtDpi("Arial", 8, FW_NORMAL, 0, dpi);
   HDC dc = CreateCompatibleDC(nullptr);
-  // In high contrast: the system's colours, the button with a border.
+  PictureText write;
+  write.left = button.left;
+  write.top = button.top;
+  write.right = button.right;
+  write.bottom = button.bottom;
+  // Translators: the button the morning question shows after "A lucid
+  // dream" or "A dream", which opens the dream journal at a new dream;
+  // bold, one or two lines in 190 x 48 pixels at 100 %.
+  write.text = Tr("Write it down");
+  write.em = MulDiv(11, kBaseDpi, 72) * dpi / kBaseDpi;  // as an 11-point font at the popup's scale
+  write.maxLines = 2;
+  write.align = TextAlign::Centre;
+  write.weight = FW_BOLD;
+  write.colour = PictureColour(kNightColour);
+  PictureText below;
+  below.left = panel.left;
+  below.top = button.bottom;
+  below.right = panel.right;
+  below.bottom = panel.bottom;
+  // Translators: the small line under the morning question's "Write it
+  // down" button; one line of about 285 pixels at 100 %.
+  below.text = Tr("in your dream journal");
+  below.em = MulDiv(8, kBaseDpi, 72) * dpi / kBaseDpi;
+  below.align = TextAlign::Centre;
+  below.colour = PictureColour(kMutedColour);
+  // In high contrast: the system's colours, the button with a border (the
+  // words take the colours for what they stand on).
   const bool plain = HighContrastOn();
   const PlainColours system = SystemPlainColours();
   HPEN edge = plain ? CreatePen(PS_INSIDEFRAME, ScalePixels(1, dpi), system.text) : nullptr;
@@ -195,16 +223,6 @@ void DrawJournalOffer() {
     SelectObject(dc, oldPen);
     SelectObject(dc, oldBrush);
     DeleteObject(face);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, plain ? (lit ? system.hotText : system.text) : kNightColour);
-    HGDIOBJ oldFont = SelectObject(dc, font);
-    RECT text = button;
-    DrawTextW(dc, L"Write it down", -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, small);
-    SetTextColor(dc, plain ? system.text : kMutedColour);
-    RECT below = {panel.left, button.bottom, panel.right, panel.bottom};
-    DrawTextW(dc, L"in your dream journal", -1, &below, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, oldFont);
     SelectObject(dc, old);
     GdiFlush();
     // GDI leaves the alpha of what it drew at 0: the panel is opaque.
@@ -215,10 +233,9 @@ void DrawJournalOffer() {
     for (LONG y = r.top; pixels && y < r.bottom; ++y) {
       for (LONG x = r.left; x < r.right; ++x) pixels[static_cast<std::size_t>(y) * g_popup.width + x] |= 0xFF000000u;
     }
+    DrawPictureTexts(picture, 100, {write, below});
   }
   DeleteDC(dc);
-  DeleteObject(font);
-  DeleteObject(small);
   if (edge) DeleteObject(edge);
 }
 
@@ -304,8 +321,9 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   Show();
 }
 
-// High contrast came, went or changed its colours: the pictures again.
-void OnSystemLookChanged(HWND window) {
+// The pictures afresh: with the words of a new language, or in a new look
+// (high contrast came, went or changed its colours).
+void DrawAgain(HWND window) {
   if (!LoadPictures(window, g_popup.dpi)) return;
   if (g_popup.offersJournal) DrawJournalOffer();
   Show();
@@ -336,7 +354,7 @@ POINT ClientPoint(LPARAM lParam) {
 }
 
 INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (SystemLookChanged(message, wParam) && g_popup.window == window) OnSystemLookChanged(window);
+  if (SystemLookChanged(message, wParam) && g_popup.window == window) DrawAgain(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);
@@ -365,6 +383,10 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      DrawAgain(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_CLOSE:
       Close(PracticeEvent::None, false);
       return TRUE;

@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 inline constexpr COLORREF kCheckedColour = RGB(0x8f, 0x9b, 0xff);
 inline constexpr COLORREF kDismissedColour = RGB(0x47, 0x4d, 0x96);
 inline constexpr COLORREF kTodayColour = RGB(0x20, 0x27, 0x62);
@@ -16,3 +18,9 @@ inline constexpr COLORREF kWarmColour = RGB(0xff, 0xe9, 0xa8);
 // The night sky behind the journal's controls, and their fields.
 inline constexpr COLORREF kNightColour = RGB(0x17, 0x1b, 0x45);
 inline constexpr COLORREF kFieldColour = RGB(0x0f, 0x12, 0x33);
+
+// A colour as skin/picture_text.h takes it: 0xRRGGBB.
+inline constexpr std::uint32_t PictureColour(COLORREF c) {
+  return (static_cast<std::uint32_t>(GetRValue(c)) << 16) | (static_cast<std::uint32_t>(GetGValue(c)) << 8) |
+         GetBValue(c);
+}

@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <iterator>
 
+#include "settings/translation.h"
+
 namespace {
 
 // One morning answer, with what decides which answer of a morning counts.
@@ -161,9 +163,24 @@ std::int64_t LatestAnswerDay(const std::vector<PracticeEntry>& entries) {
 
 std::string PracticeLinkLine(const PracticeLink& link) {
   if (link.answeredMornings < kLinkMinimumMornings) {
-    return "Answer the morning question for a week to see how your checks and your dreams go together.";
+    // Translators: the line at the foot of My Practice until the morning
+    // question was answered on seven mornings; one or two lines of about 430
+    // pixels at 100 % (set smaller, then wrapped, then cut to fit).
+    return Tr("Answer the morning question for a week to see how your checks and your dreams go together.");
   }
-  return "Lucid nights after days with " + std::to_string(link.threshold) +
-         " or more checks: " + std::to_string(link.lucidAfterMany) + " of " + std::to_string(link.daysMany) +
-         "; after fewer: " + std::to_string(link.lucidAfterFew) + " of " + std::to_string(link.daysFew);
+  // Translators: the line at the foot of My Practice, one or two lines of
+  // about 430 pixels at 100 %: of the nights after days with {count} or more
+  // reality checks done, {lucid_many} of {days_many} were lucid; of the
+  // nights after days with fewer checks, {lucid_few} of {days_few}. The
+  // English text is the same for one check and for many.
+  const char* line = TrN("Lucid nights after days with {count} or more checks: {lucid_many} of {days_many}; "
+                         "after fewer: {lucid_few} of {days_few}",
+                         "Lucid nights after days with {count} or more checks: {lucid_many} of {days_many}; "
+                         "after fewer: {lucid_few} of {days_few}",
+                         static_cast<unsigned long>(link.threshold));
+  return FillText(line, {{"count", std::to_string(link.threshold)},
+                         {"lucid_many", std::to_string(link.lucidAfterMany)},
+                         {"days_many", std::to_string(link.daysMany)},
+                         {"lucid_few", std::to_string(link.lucidAfterFew)},
+                         {"days_few", std::to_string(link.daysFew)}});
 }

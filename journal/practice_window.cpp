@@ -3,17 +3,23 @@
 #include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "app/app_globals.h"
+#include "app/wide_text.h"
 #include "png/png_loader.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
+#include "settings/language_locale.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/plain_controls.h"
 #include "skin/skin_manager.h"
 #include "skin/system_look.h"
@@ -23,9 +29,6 @@ namespace {
 constexpr DWORD kFadeInStepMs = 15;  // as the about box
 constexpr DWORD kFadeOutStepMs = 10;
 constexpr int kOpacity = 250;
-
-constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                   "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 HWND g_window = nullptr;
 SkinManager g_skin;
@@ -125,14 +128,41 @@ void DrawMoon(HDC dc, const Moons& moons, bool lucid, int centreX, int top) {
   DeleteDC(source);
 }
 
+// The date under a column, as the language writes a day and its month.
 std::string DayLabel(std::int64_t day) {
   const CivilTime t = ToCivil(static_cast<LocalMinute>(day) * kMinutesPerDay);
-  return std::to_string(t.day) + " " + kMonths[(t.month - 1) % 12];
+  SYSTEMTIME date = {};
+  date.wYear = static_cast<WORD>(t.year);
+  date.wMonth = static_cast<WORD>(t.month);
+  date.wDay = static_cast<WORD>(t.day);
+  // Translators: how the dates under My Practice's chart are written, as a
+  // Windows date picture: d is the day, M the month's number, MMM its short
+  // name (Windows supplies the names), text in 'single quotes' is kept as it
+  // is. "d MMM" gives "5 Jan"; about 40 pixels at 100 %, small type.
+  return Utf8(FormatLanguageDate(date, TrC("practice chart", "d MMM")));
 }
+
+// The height of a line of the words drawn at em pixels, in the face
+// skin/picture_text.h takes for that text.
+int LineHeight(int em, int weight, const char* text) {
+  HFONT font = CreatePictureFont(em, weight, false, Widen(text).c_str());
+  if (!font) return em * 5 / 4;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  TEXTMETRICW metrics = {};
+  const int height = GetTextMetricsW(dc, &metrics) ? metrics.tmHeight : em * 5 / 4;
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(font);
+  return height;
+}
+
+// A font's em height in pixels at dpi, as CreatePointFontAtDpi sets it.
+int EmPixels(int points, int dpi) { return MulDiv(points, kBaseDpi, 72) * dpi / kBaseDpi; }
 
 // The 28 columns: checks done as a bar from the baseline, dismissals as a
 // paler stack on it, the count above, a moon for the night that followed,
-// today's column lit, and a date under every seventh day.
+// and today's column lit. The dates under them are words (DrawWords).
 void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
   const RECT area = ControlRect(window, IDC_PRACTICE_CHART);
   const int moonRow = ScalePixels(16, dpi);
@@ -163,29 +193,88 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
     if (d.night == NightAnswer::Lucid || d.night == NightAnswer::Dream) {
       DrawMoon(dc, moons, d.night == NightAnswer::Lucid, centre, area.top);
     }
-    const RECT label = {left, baseline + ScalePixels(2, dpi), area.right, area.bottom};
-    if (i == kPracticeDays - 1) {
-      const RECT today = {area.left, label.top, area.right, area.bottom};
-      Text(dc, "today", today, DT_RIGHT | DT_TOP | DT_SINGLELINE, g_chart.warm, small);
-    } else if (i % 7 == 0) {
-      Text(dc, DayLabel(d.day), label, DT_LEFT | DT_TOP | DT_SINGLELINE, g_chart.muted, small);
-    }
   }
   Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), g_chart.baseline);
   FreeMoons(moons);
 }
 
-void DrawStreak(HDC dc, HWND window, int dpi, HFONT big, HFONT small) {
+// The streak's number; its words beside it are drawn by DrawWords.
+void DrawStreak(HDC dc, HWND window, int dpi, HFONT big) {
   RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
   const int pad = ScalePixels(10, dpi);
   const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(36, dpi), r.bottom};
   Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, g_chart.warm, big);
+}
+
+// The words of the record, in the language in use, each fitted to its
+// room: a date under every seventh column and "today" under the last, the
+// streak's two lines beside its number, and the line about checks and
+// lucid nights at the foot.
+void DrawWords(HBITMAP picture, HWND window, int dpi, int pictureHeight) {
+  std::vector<std::string> words;
+  words.reserve(8);  // the texts stay where they are while the list grows
+  std::vector<PictureText> texts;
+  const auto add = [&](const RECT& room, std::string text, int em, TextAlign align, COLORREF colour, int lines,
+                       bool top) {
+    words.push_back(std::move(text));
+    PictureText t;
+    t.left = room.left;
+    t.top = room.top;
+    t.right = room.right;
+    t.bottom = room.bottom;
+    t.text = words.back().c_str();
+    t.em = em;
+    t.minEm = em * 4 / 5;
+    t.maxLines = lines;
+    t.align = align;
+    t.colour = PictureColour(colour);
+    t.topAligned = top;
+    texts.push_back(t);
+  };
+
+  // Under the chart: "today" right-aligned under the last four columns, and
+  // each date under its column up to the next date or to "today".
+  const RECT area = ControlRect(window, IDC_PRACTICE_CHART);
+  const int width = area.right - area.left;
+  const int labelTop = area.bottom - ScalePixels(14, dpi) + ScalePixels(2, dpi);
+  const int small = EmPixels(7, dpi), text = EmPixels(9, dpi);
+  const int gap = ScalePixels(2, dpi);
+  const int todayLeft = area.left + width * (kPracticeDays - 4) / kPracticeDays;
+  for (int i = 0; i < kPracticeDays - 1; i += 7) {
+    const int left = area.left + width * i / kPracticeDays;
+    const int right = i + 7 < kPracticeDays - 4 ? area.left + width * (i + 7) / kPracticeDays - gap : todayLeft - gap;
+    add({left, labelTop, right, area.bottom}, DayLabel(g_summary.days[i].day), small, TextAlign::Left, kMutedColour, 1,
+        true);
+  }
+  // Translators: under the last column of My Practice's chart, the column of
+  // today; about 55 pixels at 100 %, small type.
+  add({todayLeft, labelTop, area.right, area.bottom}, TrC("practice chart", "today"), small, TextAlign::Right,
+      kWarmColour, 1, true);
+
+  // The streak: a line above the middle of its card and one below.
+  const RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
   const int middle = (r.top + r.bottom) / 2;
-  const RECT first = {number.right + ScalePixels(4, dpi), r.top, r.right, middle};
-  const RECT second = {first.left, middle, r.right, r.bottom};
-  Text(dc, g_summary.streak == 1 ? "day in a row" : "days in a row", first, DT_LEFT | DT_BOTTOM | DT_SINGLELINE,
-       g_chart.text, small);
-  Text(dc, "with a check done", second, DT_LEFT | DT_TOP | DT_SINGLELINE, g_chart.muted, small);
+  const int left = r.left + ScalePixels(10, dpi) + ScalePixels(36, dpi) + ScalePixels(4, dpi);
+  // Translators: My Practice, beside the number of days in a row with a
+  // reality check done, in large digits before it ("3" "days in a row");
+  // about 100 pixels at 100 %.
+  const char* days = TrN("day in a row", "days in a row", static_cast<unsigned long>(g_summary.streak));
+  // Translators: My Practice, the line under "days in a row" beside the
+  // streak's number; about 100 pixels at 100 %.
+  const char* done = Tr("with a check done");
+  add({left, middle - LineHeight(text, FW_NORMAL, days), r.right, middle}, days, text, TextAlign::Left, kTextColour, 1,
+      false);
+  add({left, middle, r.right, middle + LineHeight(text, FW_NORMAL, done)}, done, text, TextAlign::Left, kMutedColour, 1,
+      false);
+
+  // The line at the foot, with the free band around its place for a
+  // second line.
+  RECT link = ControlRect(window, IDC_PRACTICE_LINK);
+  link.top -= ScalePixels(3, dpi);
+  link.bottom = std::min<LONG>(link.bottom + ScalePixels(8, dpi), pictureHeight - ScalePixels(3, dpi));
+  add(link, PracticeLinkLine(g_summary.link), text, TextAlign::Centre, kTextColour, 2, false);
+
+  DrawPictureTexts(picture, 100, texts);
 }
 
 // The background of the DPI's set with the record drawn onto it.
@@ -201,16 +290,14 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   HGDIOBJ old = SelectObject(dc, picture);
   SetBkMode(dc, TRANSPARENT);
   HFONT small = CreatePointFontAtDpi("Arial", 7, FW_NORMAL, 0, dpi);
-  HFONT text = CreatePointFontAtDpi("Arial", 9, FW_NORMAL, 0, dpi);
   HFONT big = CreatePointFontAtDpi("Arial", 20, FW_BOLD, 0, dpi);
   DrawColumns(dc, window, dpi, small);
-  DrawStreak(dc, window, dpi, big, text);
-  Text(dc, PracticeLinkLine(g_summary.link), ControlRect(window, IDC_PRACTICE_LINK),
-       DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS, g_chart.text, text);
-  for (HFONT font : {small, text, big}) DeleteObject(font);
+  DrawStreak(dc, window, dpi, big);
+  for (HFONT font : {small, big}) DeleteObject(font);
   SelectObject(dc, old);
   DeleteDC(dc);
   GdiFlush();
+  DrawWords(picture, window, dpi, pictureSize[1]);
   return picture;
 }
 
@@ -306,6 +393,13 @@ INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM l
         InvalidateRect(window, nullptr, TRUE);
       }
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      // The record's words drawn again in the new language.
+      ReleaseSkin(&g_skin);
+      LayOut(window, g_dpi);
+      InvalidateRect(window, nullptr, TRUE);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
   }
   return FALSE;
 }

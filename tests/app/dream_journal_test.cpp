@@ -1,12 +1,16 @@
 // The dream journal with the real program: a dream typed with real keys is
 // on the disk within two seconds, survives a killed program, gives the
-// morning's answer, and is found again by a word and by its sign.
+// morning's answer, and is found again by a word and by its sign; and in a
+// language of longer words every control still holds its words.
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "app/wide_text.h"
 #include "journal/dream_window.h"
+#include "journal/journal_layout.h"
 #include "journal/practice_record.h"
+#include "settings/language.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -158,6 +162,109 @@ TEST_F(Journal, ADreamTypedIsSavedWithinTwoSecondsSurvivesAKillAndIsFoundAgain) 
   Keys("key Escape");
   EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
   EXPECT_NE(Config().find("journal="), std::string::npos);
+}
+
+// The width and height of a control's words in the journal's font: the
+// dialog font at 9 points at the screen's scale (a font handle of another
+// process cannot be read).
+SIZE Extent(HWND control, const std::wstring& text) {
+  HDC dc = GetDC(control);
+  const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+  HFONT font = CreateFontW(-MulDiv(9, 96, 72) * dpi / 96, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"MS Shell Dlg");
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  DeleteObject(font);
+  return size;
+}
+
+std::wstring Text(HWND control) {
+  wchar_t text[512] = {};
+  GetWindowTextW(control, text, 512);
+  return text;
+}
+
+// Every label, button and drop-down box of the journal holds its words
+// (a box every one of its entries) within its client area, edges and drop
+// arrow aside, and no two controls overlap.
+void ExpectEveryControlHoldsItsWords(HWND journal, const char* when) {
+  const int arrow = GetSystemMetrics(SM_CXVSCROLL);
+  const struct {
+    int id;
+    int besides;  // what the control itself takes of its width
+  } kWords[] = {{IDC_JOURNAL_NEW, 6},     {IDC_JOURNAL_DELETE, 6}, {IDC_JOURNAL_SIGNS_LABEL, 0},
+                {IDC_JOURNAL_SIGNS_TITLE, 0}, {IDC_JOURNAL_STATUS, 0}, {IDC_JOURNAL_KIND, arrow + 6},
+                {IDC_JOURNAL_DREAMS, arrow + 6}};
+  for (const auto& w : kWords) {
+    HWND control = GetDlgItem(journal, w.id);
+    RECT client = {};
+    GetClientRect(control, &client);
+    std::vector<std::wstring> texts;
+    if (w.id == IDC_JOURNAL_KIND || w.id == IDC_JOURNAL_DREAMS) {
+      const LRESULT count = SendMessageW(control, CB_GETCOUNT, 0, 0);
+      for (LRESULT i = 0; i < count; ++i) {
+        wchar_t entry[256] = {};
+        SendMessageW(control, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+        texts.push_back(entry);
+      }
+      EXPECT_GT(count, 0) << when << " " << w.id;
+    } else {
+      texts.push_back(Text(control));
+    }
+    for (const std::wstring& text : texts) {
+      const SIZE size = Extent(control, text);
+      EXPECT_LE(size.cx + w.besides, client.right) << when << " " << w.id << " " << Utf8(text);
+      EXPECT_LE(size.cy, client.bottom) << when << " " << w.id << " " << Utf8(text);
+    }
+  }
+  std::vector<RECT> places;
+  for (HWND child = GetWindow(journal, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (!IsWindowVisible(child)) continue;
+    RECT r = {};
+    GetWindowRect(child, &r);
+    for (const RECT& other : places) {
+      RECT both = {};
+      EXPECT_FALSE(IntersectRect(&both, &r, &other)) << when << " " << GetDlgCtrlID(child);
+    }
+    places.push_back(r);
+  }
+}
+
+TEST_F(Journal, InALanguageOfLongerWordsEveryControlHoldsItsWordsAndAChangeIsAnswered) {
+  Install(false);
+  // The tests' pseudo-language: every text some 40 % longer, with accents.
+  WriteConfig(std::string(kCore) + "language=qps\r\n");
+  CreateDirectoryA((folder_ + "Dreams").c_str(), nullptr);
+  ASSERT_TRUE(WriteFile(folder_ + "Dreams\\" + LocalDate(0) + ".md",
+                        "## Lucid dream\r\nDream signs: the sea\r\nOver the sea.\r\n\r\n## Fragment\r\nA door.\r\n"));
+  ASSERT_NE(Launch(), nullptr);
+  HWND journal = OpenJournal();
+  ASSERT_NE(journal, nullptr);
+  const std::wstring button = Text(GetDlgItem(journal, IDC_JOURNAL_NEW));
+  EXPECT_EQ(button.substr(0, 2), L"[\u00D1") << Utf8(button);  // "[Ñéŵ...]": the pseudo-language's New
+  EXPECT_EQ(SendMessageW(GetDlgItem(journal, IDC_JOURNAL_DREAMS), CB_GETCOUNT, 0, 0), 2);
+  ExpectEveryControlHoldsItsWords(journal, "opened");
+  CaptureForReadme(journal, "qps-open.png");
+
+  // At the smallest size the window lets itself be made, too.
+  MINMAXINFO least = {};
+  SendMessageW(journal, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&least));
+  EXPECT_GE(least.ptMinTrackSize.x, kJournalMinWidth);
+  SetWindowPos(journal, nullptr, 0, 0, least.ptMinTrackSize.x, least.ptMinTrackSize.y,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  WaitIdle(journal);
+  ExpectEveryControlHoldsItsWords(journal, "smallest");
+  CaptureForReadme(journal, "qps-small.png");
+
+  // The language's change is answered: the words set again, still fitting.
+  EXPECT_EQ(SendMessageW(journal, kLanguageChangedMessage, 0, 0), TRUE);
+  EXPECT_EQ(Text(GetDlgItem(journal, IDC_JOURNAL_NEW)), button);
+  ExpectEveryControlHoldsItsWords(journal, "changed");
+  PostMessageW(journal, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(WaitForNoWindow(kJournalTitle, 5000));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "journal/morning_question.h"
 #include "journal/practice_record.h"
 #include "journal/practice_window.h"
+#include "settings/language.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -116,6 +117,7 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
       // "Write it down" opens the journal at a new dream of that kind, with
       // the keyboard in its text.
       CaptureForReadme(question, "morning-write-it-down.png");
+      EXPECT_EQ(SendMessageW(question, kLanguageChangedMessage, 0, 0), TRUE);
       const POINT write = CentreOf(GetDlgItem(question, IDC_MORNING_WRITE));
       RealClick(write.x, write.y, 1);
       HWND journal = WaitForWindow(kJournalTitle, 10000);
@@ -213,6 +215,11 @@ TEST_F(Practice, MyPracticeDrawsTheFourWeeksOfThePreparedRecord) {
     }
     EXPECT_EQ(gold > 4, kWeeks[i].night == 'l') << "moon of day " << i << " (" << gold << " gold pixels)";
   }
+  // A change of language is answered, the record drawn again in its place.
+  EXPECT_EQ(SendMessageW(window, kLanguageChangedMessage, 0, 0), TRUE);
+  RECT after = {};
+  GetWindowRect(window, &after);
+  EXPECT_TRUE(EqualRect(&after, &frame));
   ReleaseDC(nullptr, screen);
 
   EXPECT_EQ(Record(), csv + "2026-01-01 10:0");  // opening it wrote nothing

@@ -1,8 +1,10 @@
 // The dream journal's window: every control inside the client area and
-// clear of the others at any size and scale, and the place it opens at;
-// and the morning answer a dream written down gives the practice record.
+// clear of the others at any size and scale, sized to its words however
+// long a language makes them, and the place it opens at; and the morning
+// answer a dream written down gives the practice record.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "journal/journal_layout.h"
@@ -14,24 +16,39 @@ bool Overlap(const JournalRect& a, const JournalRect& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+void ExpectInsideAndApart(const JournalLayout& l, int width, int height, const std::string& where) {
+  const std::vector<JournalRect> controls = {l.close,      l.search, l.list,      l.signsTitle, l.topSigns,
+                                             l.dreams,     l.kind,   l.newButton, l.deleteButton,
+                                             l.signsLabel, l.signs,  l.text,      l.status};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const JournalRect& c = controls[i];
+    EXPECT_GT(c.Width(), 0) << where << " " << i;
+    EXPECT_GT(c.Height(), 0) << where << " " << i;
+    EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.right <= width && c.bottom <= height) << where << " " << i;
+    for (std::size_t j = i + 1; j < controls.size(); ++j) {
+      EXPECT_FALSE(Overlap(c, controls[j])) << where << " " << i << " and " << j;
+    }
+  }
+}
+
+// Words measured as a font of about 6 pixels a letter at 100 % would,
+// times `stretch`: 1 for English, 1.4 for the tests' pseudo-language, more
+// for a language of long words.
+JournalWords FakeWords(int dpi, double stretch, int lineHeight) {
+  return MeasureJournalWords(
+      [dpi, stretch](std::string_view text) {
+        return static_cast<int>(static_cast<double>(text.size()) * 6 * stretch * dpi / 96 + 0.5);
+      },
+      lineHeight);
+}
+
 TEST(JournalLayout, ControlsStayInsideAndApartAtEverySizeAndScale) {
   for (int dpi : {96, 120, 144, 192}) {
     for (int size : {0, 1, 2}) {
       const int width = ScalePixels(kJournalMinWidth + size * 300, dpi);
       const int height = ScalePixels(kJournalMinHeight + size * 200, dpi);
       const JournalLayout l = LayOutJournal(width, height, dpi);
-      const std::vector<JournalRect> controls = {l.close,     l.search, l.list,         l.signsTitle, l.topSigns,
-                                                 l.dreams,    l.kind,   l.newButton,    l.deleteButton,
-                                                 l.signsLabel, l.signs, l.text,         l.status};
-      for (std::size_t i = 0; i < controls.size(); ++i) {
-        const JournalRect& c = controls[i];
-        EXPECT_GT(c.Width(), 0) << dpi << " " << i;
-        EXPECT_GT(c.Height(), 0) << dpi << " " << i;
-        EXPECT_TRUE(c.left >= 0 && c.top >= 0 && c.right <= width && c.bottom <= height) << dpi << " " << i;
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-          EXPECT_FALSE(Overlap(c, controls[j])) << dpi << " " << i << " and " << j;
-        }
-      }
+      ExpectInsideAndApart(l, width, height, std::to_string(dpi));
       // The editor takes what the window gains.
       EXPECT_GE(l.text.Height(), ScalePixels(200, dpi) + size * ScalePixels(200, dpi) - 2);
     }
@@ -39,6 +56,62 @@ TEST(JournalLayout, ControlsStayInsideAndApartAtEverySizeAndScale) {
   // Smaller than the smallest: laid out as the smallest.
   const JournalLayout tiny = LayOutJournal(10, 10, 96);
   EXPECT_EQ(tiny.status.bottom, kJournalMinHeight - 12);
+}
+
+TEST(JournalLayout, EveryLabelButtonAndBoxHoldsItsWordsHoweverLongAtEveryScale) {
+  for (int dpi : {96, 120, 144, 192}) {
+    for (double stretch : {1.0, 1.4, 2.5}) {
+      // A taller font with the longest words, as a Japanese face has.
+      const int lineHeight = ScalePixels(stretch > 2 ? 20 : 13, dpi);
+      const JournalWords words = FakeWords(dpi, stretch, lineHeight);
+      const int least = JournalMinWidth(dpi, words);
+      for (int extra : {0, 300}) {
+        const int width = least + ScalePixels(extra, dpi);
+        const int height = ScalePixels(kJournalMinHeight + extra, dpi);
+        const std::string where = std::to_string(dpi) + " x" + std::to_string(stretch) + " +" + std::to_string(extra);
+        // A window the system would not let be narrower is laid out as the
+        // narrowest.
+        const JournalLayout l = LayOutJournal(extra == 0 ? width - 50 : width, height, dpi, words);
+        ExpectInsideAndApart(l, width, height, where);
+        const int arrow = ScalePixels(17, dpi);  // a drop-down box's arrow
+        EXPECT_GT(l.newButton.Width(), words.newButton + ScalePixels(8, dpi)) << where;
+        EXPECT_GT(l.deleteButton.Width(), words.deleteButton + ScalePixels(8, dpi)) << where;
+        EXPECT_GT(l.dreams.Width(), words.dreams + arrow + ScalePixels(8, dpi)) << where;
+        EXPECT_GT(l.kind.Width(), words.kind + arrow + ScalePixels(8, dpi)) << where;
+        EXPECT_GE(l.signsLabel.Width(), words.signsLabel) << where;
+        EXPECT_GE(l.signsTitle.Width(), words.signsTitle) << where;
+        EXPECT_GT(l.search.Width(), words.searchCue + ScalePixels(4, dpi)) << where;
+        // A line of the font fits every row and label, an edit field's
+        // edges included.
+        for (const JournalRect& r : {l.search, l.dreams, l.kind, l.newButton, l.signs}) {
+          EXPECT_GE(r.Height(), lineHeight + ScalePixels(4, dpi)) << where;
+        }
+        for (const JournalRect& r : {l.signsLabel, l.signsTitle, l.status}) EXPECT_GE(r.Height(), lineHeight) << where;
+      }
+    }
+  }
+}
+
+TEST(JournalLayout, EnglishKeepsTheDesignedSizesAndLongerWordsGrowButtonsAndTheWindow) {
+  const JournalWords english = FakeWords(96, 1.0, 13);
+  EXPECT_EQ(JournalMinWidth(96, english), kJournalMinWidth);
+  const JournalLayout first = LayOutJournal(kJournalFirstWidth, kJournalFirstHeight, 96, english);
+  const JournalLayout design = LayOutJournal(kJournalFirstWidth, kJournalFirstHeight, 96);
+  // At the first size the words change nothing of the design.
+  const JournalRect got[] = {first.search, first.dreams, first.kind, first.newButton, first.deleteButton, first.signs};
+  const JournalRect want[] = {design.search, design.dreams, design.kind, design.newButton, design.deleteButton, design.signs};
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(FormatJournalPlace(got[i]), FormatJournalPlace(want[i])) << i;
+  EXPECT_EQ(first.newButton.Width(), 76);
+
+  const JournalWords longer = FakeWords(96, 4.0, 13);
+  const JournalLayout wide = LayOutJournal(kJournalFirstWidth, kJournalFirstHeight, 96, longer);
+  EXPECT_GT(wide.newButton.Width(), 76);
+  EXPECT_GT(wide.deleteButton.Width(), 76);
+  EXPECT_GT(JournalMinWidth(96, longer), kJournalMinWidth);
+  // The window is never placed narrower than its words need.
+  const JournalRect stored = {0, 0, kJournalMinWidth, kJournalMinHeight};
+  EXPECT_EQ(PlaceJournal(&stored, {0, 0, 1920, 1040}, 96, JournalMinWidth(96, longer)).Width(),
+            JournalMinWidth(96, longer));
 }
 
 TEST(JournalLayout, OpensWhereItWasClosedAndAlwaysInsideTheWorkArea) {
