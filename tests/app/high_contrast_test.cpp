@@ -1,8 +1,8 @@
 // The programs as a user who needs high contrast and no animations has
 // Windows set: a high-contrast theme of white on black in the prefix, and
 // "Show animations" off. Every window draws in the theme's colours instead
-// of its artwork (screenshots in the slot's work folder; the main window's
-// is the README's), no fade takes more than one step, and hollow's words
+// of its artwork (screenshots in the slot's work folder; My Practice's is
+// the README's), no fade takes more than one step, and hollow's words
 // stand still. High contrast is followed when it changes while the
 // programs run.
 //
@@ -126,14 +126,15 @@ class HighContrast : public ProgramTest {
 TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   Install();
   WriteConfig("time=30\r\nhollow=off\r\nstartup=0\r\n");
-  // Checks and dismissals of the last days and a lucid night, for the
-  // weeks of My Practice; a dream for the journal.
+  // Three weeks of checks and dismissals, a lucid night and a dream, for
+  // the weeks of My Practice; a dream for the journal.
   std::string record;
-  for (int day = -6; day <= 0; ++day) {
+  for (int day = -20; day <= 0; ++day) {
     const std::string date = LocalDate(day);
-    record += date + " 10:00:00,shown\r\n" + date + " 10:00:05,checked\r\n" + date + " 12:00:00,shown\r\n";
-    record += date + (day % 2 ? " 12:00:09,dismissed\r\n" : " 12:00:09,checked\r\n");
+    if (day == -9) record += date + " 07:00:00,dream\r\n";
     if (day == -2) record += date + " 07:00:00,lucid\r\n";
+    for (int check = 0; check < 1 - day % 3; ++check) record += date + " 10:00:00,shown\r\n" + date + " 10:00:05,checked\r\n";
+    if (day % 2) record += date + " 12:00:00,shown\r\n" + date + " 12:00:09,dismissed\r\n";
   }
   ASSERT_TRUE(WriteFile(folder_ + "practice.csv", record));
   CreateDirectoryA((folder_ + "Dreams").c_str(), nullptr);
@@ -147,7 +148,6 @@ TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   EXPECT_EQ(alpha, 255);  // nothing shows through
   SleepMs(300);
   ExpectPlain(main_, "high-contrast-main.png");
-  CaptureForReadme(main_, "high-contrast.png");
 
   unsigned long steps = FadeSteps();
   Command(IDC_ABOUT);
@@ -166,6 +166,7 @@ TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   ASSERT_NE(practice, nullptr);
   WaitIdle(practice);
   ExpectPlain(practice, "high-contrast-practice.png");
+  CaptureForReadme(practice, "high-contrast-my-practice.png");
   PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
   EXPECT_TRUE(WaitForNoWindow("SMX - My Practice", 10000));
   EXPECT_EQ(FadeSteps() - steps, 2u);
