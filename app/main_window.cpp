@@ -6,6 +6,7 @@
 
 #include "app/app_globals.h"
 #include "app/gdi_usage.h"
+#include "app/main_window_words.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
 #include "app/shutdown.h"
@@ -28,6 +29,7 @@
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/plain_controls.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
@@ -109,19 +111,14 @@ void AttachSkin(HWND window) {
   for (const auto& g : glyphs) SetPlainGlyph(GetDlgItem(window, g.id), g.glyph);
 }
 
-// The artwork of the scale, or in high contrast the plain look of it; the
-// window is opaque in high contrast, where nothing may show through.
-void ShowMainBackground(HWND window, int dpi) {
-  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, dpi);
-  if (HighContrastOn()) ShowPlainBackground(window, dpi * 100 / kBaseDpi, {});
-}
-
+// The window is opaque in high contrast, where nothing may show through.
 int MainWindowOpacity() { return HighContrastOn() ? 255 : kMainWindowOpacity; }
 
-// High contrast came, went or changed its colours: a new background; the
+// High contrast came, went or changed its colours: the background in the
+// new look (ShowBackgroundAtDpi draws the plain one in high contrast); the
 // controls paint themselves for the look at their next paint.
 void OnSystemLookChanged(HWND window) {
-  ShowMainBackground(window, g_mainDpi);
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, g_mainDpi, MainWindowWords());
   SetWindowOpacity(window, MainWindowOpacity());
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -132,7 +129,7 @@ void OnSystemLookChanged(HWND window) {
 void LayOutMainWindow(HWND window, int dpi) {
   g_mainDpi = dpi;
   PlaceDialogControls(window, IDD_MAIN, dpi);
-  ShowMainBackground(window, dpi);
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, dpi, MainWindowWords());
   HFONT oldTips = g_tipsFont, oldInterval = g_intervalFont;
   g_tipsFont = CreatePointFontAtDpi("Arial", 10, FW_BOLD, 0, dpi);
   g_intervalFont = CreatePointFontAtDpi("MS Shell Dlg", 8, FW_NORMAL, 0, dpi);
@@ -158,6 +155,31 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   InvalidateRect(window, nullptr, TRUE);
 }
 
+// Another language: the background with its words in it, drawn afresh.
+void OnLanguageChanged(HWND window) {
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, g_mainDpi, MainWindowWords());
+  InvalidateRect(window, nullptr, TRUE);
+}
+
+// What the drawings of words left, for the tests: wParam 0 the number of
+// faults (CountTextFaults), 1 the texts drawn, 2 those cut with an
+// ellipsis; 3 forgets them.
+LONG_PTR DrawnTextsAnswer(WPARAM what) {
+  const std::vector<DrawnText>& drawn = DrawnTexts();
+  switch (what) {
+    case 0: return CountTextFaults();
+    case 1: return static_cast<LONG_PTR>(drawn.size());
+    case 2: {
+      LONG_PTR cut = 0;
+      for (const DrawnText& d : drawn) cut += d.cut ? 1 : 0;
+      return cut;
+    }
+    default:
+      ForgetDrawnTexts();
+      return 1;
+  }
+}
+
 void StartHollowOrSwitchOff(bool saveWhenOff);
 
 void FillIntervalBox(HWND window) {
@@ -177,14 +199,15 @@ void InitMainWindow(HWND window) {
     SetWindowPos(window, nullptr, -1000, -1000, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window, SW_HIDE);
   }
+  // The settings first: the language they name is the one every word is
+  // drawn in from the start.
+  LoadSettingsAtStartup();
+  ApplyLanguageSetting(g_config.Find("language") >= 0 ? g_config.GetString("language") : std::string());
   LoadTips(g_tips);
   LayOutMainWindow(window, WindowDpi(window));
   if (!IsHiddenStart()) CenterWindowOnItsMonitor(window);
   AttachSkin(window);
   CreateTrayIcon(window);
-  LoadSettingsAtStartup();
-  // The language the settings name (absent: Windows' own).
-  ApplyLanguageSetting(g_config.GetString("language"));
   if (IsProcessRunning(g_paths.hollowProgram)) StopHollow();
   g_startupFlag = g_config.GetInt("startup");
   SetStartupMenuCheck(g_startupFlag != 0);
@@ -359,6 +382,9 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      OnLanguageChanged(window);
+      return Answer(window, TRUE);
     case WM_WTSSESSION_CHANGE:
       OnSessionChange(window, wParam);
       return 0;
@@ -384,6 +410,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return Answer(window, g_realityCheck.created ? g_realityCheck.kind : 0);
     case kQueryPacing:
       return Answer(window, static_cast<LONG_PTR>(PacingState()));
+    case kQueryDrawnTexts:
+      return Answer(window, DrawnTextsAnswer(wParam));
     case kSetAwayThreshold:
       SetAwayThresholdMs(static_cast<unsigned>(wParam));
       return Answer(window, 1);

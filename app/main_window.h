@@ -44,6 +44,11 @@ inline constexpr UINT kQueryCheckKind = WM_APP + 0x5C;
 // practice.csv as fast as it can.
 inline constexpr UINT kSetMorningClock = WM_APP + 0x5D;
 inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
+// The words drawn into the program's pictures (skin/picture_text.h):
+// wParam 0 asks how many reach outside their room or overlap another
+// (CountTextFaults), 1 how many were drawn, 2 how many were cut with an
+// ellipsis; 3 forgets what was drawn so far.
+inline constexpr UINT kQueryDrawnTexts = WM_APP + 0x5F;
 // How many opacity steps the program's fades have set so far (one per
 // fade while the system's animations are off).
 inline constexpr UINT kQueryFadeSteps = WM_APP + 0x68;

@@ -4,9 +4,12 @@
 
 #include "hollow/reminder_window.h"
 #include "hollow/run_argument.h"
+#include "settings/language.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   if (!IsRunArgument(commandLine)) return 0;
+  // The language somnivex speaks, as it names it; else Windows' own.
+  ApplyLanguageSetting(RunArgumentValue(commandLine, kHollowLanguageArgument));
 
   // Only informs: once the box is closed a further pair comes up.
   if (FindWindowA(g_reminders[0].className, nullptr)) {

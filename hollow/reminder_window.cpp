@@ -4,8 +4,6 @@
 #include <string>
 
 #include "hollow/standing_place.h"
-#include "png/png_loader.h"
-#include "resources/resource_ids.h"
 #include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
@@ -25,19 +23,19 @@ constexpr int kCreateWidth = 544;
 constexpr int kCreateHeight = 375;
 // Window 2's random start lies up to this many pixels before its limits.
 constexpr int kRandomStartRange = 500;
-// The questions' context in the translations; hollow carries only the
-// texts of this context.
+// The questions' context: hollow carries only texts whose context starts
+// with "hollow".
 constexpr char kQuestionContext[] = "hollow";
 
 LRESULT CALLBACK Reminder1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-ReminderWindow MakeReminder(const char* className, int pictureId, const char* words, int band, UINT_PTR fadeTimer,
-                            UINT_PTR motionTimer, bool randomStart, WNDPROC procedure) {
+ReminderWindow MakeReminder(const char* className, const char* question, WordPictureStyle style, int band,
+                            UINT_PTR fadeTimer, UINT_PTR motionTimer, bool randomStart, WNDPROC procedure) {
   ReminderWindow r = {};
   r.className = className;
-  r.pictureId = pictureId;
-  r.words = words;
+  r.question = question;
+  r.style = style;
   r.band = band;
   r.fadeTimerId = fadeTimer;
   r.motionTimerId = motionTimer;
@@ -94,16 +92,16 @@ HBITMAP PlainWordsPicture(const char* words, int dpi, int size[2]) {
   return picture;
 }
 
-// The window's picture for the look in use: the artwork of the primary
-// monitor's scale, or in high contrast the question plainly. A picture
-// that cannot be made leaves the window 0 x 0 and empty.
-void LoadPicture(ReminderWindow& r, HWND window) {
-  HBITMAP picture = nullptr;
+// The window's picture for the look in use: the question in the language
+// in use, bright with a soft edge, or in high contrast plainly. Both
+// pictures follow the primary monitor's scale, where the motion's bounds
+// are too. A picture that cannot be made leaves the window 0 x 0 and empty.
+void LoadPicture(ReminderWindow& r) {
   int size[2] = {0, 0};
   const int dpi = PrimaryMonitorDpi();
-  const bool loaded = HighContrastOn() ? (picture = PlainWordsPicture(TrC(kQuestionContext, r.words), dpi, size)) != nullptr
-                                       : LoadPngResourceAtDpi(window, r.pictureId, dpi, &picture, size);
-  if (!loaded) return;
+  const char* question = TrC(kQuestionContext, r.question);
+  HBITMAP picture = HighContrastOn() ? PlainWordsPicture(question, dpi, size) : DrawWordPicture(question, r.style, dpi, size);
+  if (!picture) return;
   if (r.picture) DeleteObject(r.picture);
   r.picture = picture;
   r.width = size[0];
@@ -121,9 +119,7 @@ void Stand(ReminderWindow& r) {
 
 void OnCreate(ReminderWindow& r, HWND window) {
   r.window = window;
-  // Both pictures follow the primary monitor's scale, where the motion's
-  // bounds are too.
-  LoadPicture(r, window);
+  LoadPicture(r);
   r.mover.width = r.width;
   r.mover.height = r.height;
   if (r.randomStart) {
@@ -206,7 +202,7 @@ void OnFadeTick(ReminderWindow& r) {
 // was left (catching up on the time it stood, as after a fade).
 void OnSystemLook(ReminderWindow& r, bool lookChanged) {
   if (lookChanged) {
-    LoadPicture(r, r.window);
+    LoadPicture(r);
     r.mover.width = r.width;
     r.mover.height = r.height;
     SetWindowPos(r.window, nullptr, 0, 0, r.width, r.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -276,14 +272,22 @@ LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 }  // namespace
 
+// The questions' pictures are 249 x 27 and 264 x 26 at 100 % in English,
+// at most 163 and 143 of 255 opaque.
 ReminderWindow g_reminders[2] = {
-    // Translators: the first of the two questions that drift over the
-    // desktop; in high contrast drawn on a plain panel as wide as it needs.
-    MakeReminder("SM Vododi Reminders 1", IDP_HOLLOW_DREAMING, NC_("hollow", "AM I DREAMING ?"), 0, kFadeTimer1,
-                 kMotionTimer1, false, Reminder1Proc),
-    // Translators: the second question drifting over the desktop.
-    MakeReminder("SM Vododi Reminders 2", IDP_HOLLOW_DREAM, NC_("hollow", "IS THIS A DREAM ?"), 1, kFadeTimer2,
-                 kMotionTimer2, true, Reminder2Proc),
+    MakeReminder("SM Vododi Reminders 1",
+                 // Translators: the first question that drifts over the
+                 // desktop, in big capitals; a picture of 249 x 27
+                 // pixels that grows with the words (in high contrast a
+                 // plain panel as wide as the words need).
+                 NC_("hollow", "AM I DREAMING ?"), {249, 27, 21, 163}, 0, kFadeTimer1, kMotionTimer1, false,
+                 Reminder1Proc),
+    MakeReminder("SM Vododi Reminders 2",
+                 // Translators: the second question that drifts over the
+                 // desktop, in big capitals; a picture of 264 x 26
+                 // pixels that grows with the words.
+                 NC_("hollow", "IS THIS A DREAM ?"), {264, 26, 19, 143}, 1, kFadeTimer2, kMotionTimer2, true,
+                 Reminder2Proc),
 };
 
 bool RegisterReminderClass(HINSTANCE instance, const ReminderWindow& reminder) {

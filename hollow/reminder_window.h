@@ -1,16 +1,17 @@
-// The two reminder windows of hollow: each shows one word picture, drifts
-// with its BounceMover and fades on its own timers.
+// The two reminder windows of hollow: each shows one question, drawn in the
+// language in use, drifts with its BounceMover and fades on its own timers.
 #pragma once
 
 #include <windows.h>
 
 #include "hollow/bounce_mover.h"
 #include "hollow/fade_cycle.h"
+#include "hollow/word_picture.h"
 
 struct ReminderWindow {
   const char* className;  // also the window title
-  int pictureId;          // RT_RCDATA PNG of this executable
-  const char* words;      // the question it asks, drawn plainly in high contrast
+  const char* question;   // the English words, looked up in context "hollow"
+  WordPictureStyle style;
   int band;               // 0 or 1: its half of the work area when standing still
   UINT_PTR fadeTimerId;
   UINT_PTR motionTimerId;

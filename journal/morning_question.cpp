@@ -135,7 +135,7 @@ void DrawPlainPictures() {
       c.hot = picture == g_popup.lit;
       controls.push_back(c);
     }
-    DrawPlainPicture(picture, g_popup.dpi * 100 / kBaseDpi, {}, controls);
+    DrawPlainPicture(picture, ScalePercentOfDpi(g_popup.dpi), {}, controls);
   }
 }
 

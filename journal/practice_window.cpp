@@ -285,7 +285,7 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   size->cx = pictureSize[0];
   size->cy = pictureSize[1];
   g_chart = ChartColoursNow();
-  if (HighContrastOn()) DrawPlainPicture(picture, dpi * 100 / kBaseDpi, {}, {});
+  if (HighContrastOn()) DrawPlainPicture(picture, ScalePercentOfDpi(dpi), {}, {});
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, picture);
   SetBkMode(dc, TRANSPARENT);

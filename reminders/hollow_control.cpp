@@ -4,6 +4,7 @@
 #include <shellapi.h>
 #include <tlhelp32.h>
 
+#include <string>
 #include <vector>
 
 #include "app/app_globals.h"
@@ -11,6 +12,8 @@
 #include "app/fatal_text.h"
 #include "app/wide_text.h"
 #include "reminders/process_name.h"
+#include "settings/language.h"
+#include "settings/translation.h"
 
 namespace {
 
@@ -113,8 +116,10 @@ void KillProcessesByName(const std::string& imagePath) {
 
 bool StartHollow() {
   if (IsProcessRunning(g_paths.hollowProgram)) return true;
-  const HINSTANCE result =
-      ShellExecuteW(nullptr, L"open", Widen(g_paths.hollowProgram).c_str(), L"-run", nullptr, SW_SHOWNORMAL);
+  // hollow speaks the language in use here: "-run language=de".
+  const std::wstring arguments = L"-run " + Widen(std::string(kHollowLanguageArgument) + LanguageInUse());
+  const HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(g_paths.hollowProgram).c_str(), arguments.c_str(),
+                                         nullptr, SW_SHOWNORMAL);
   if (reinterpret_cast<INT_PTR>(result) > 32) return true;
   // Missing, blocked by a virus scanner, or no program at all: the user is
   // told, and the reality checks go on without the Vododi Reminders.

@@ -13,7 +13,6 @@
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
 #include "skin/display_dpi.h"
-#include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/plain_look.h"
 #include "skin/system_look.h"
@@ -78,7 +77,7 @@ bool LoadPopupPicture(HWND window, int dpi) {
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
   // High contrast: the same size and words, on the plain look.
-  if (HighContrastOn()) DrawPlainPicture(bitmap, dpi * 100 / kBaseDpi, {}, {});
+  if (HighContrastOn()) DrawPlainPicture(bitmap, ScalePercentOfDpi(dpi), {}, {});
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
   } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {

@@ -125,10 +125,6 @@
 #define IDS_SET_BASE_150      15000
 #define IDS_SET_BASE_200      20000
 
-/* PNG pictures of hollow (RCDATA) */
-#define IDP_HOLLOW_DREAMING   102   /* AM I DREAMING ?, 249 x 27 */
-#define IDP_HOLLOW_DREAM      104   /* IS THIS A DREAM ?, 264 x 26 */
-
 /* Tray icon and menu */
 #define TRAY_ICON_ID          383
 #define WM_TRAY_CALLBACK      1025  /* WM_USER + 1 */

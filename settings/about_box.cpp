@@ -2,15 +2,20 @@
 
 #include <shellapi.h>
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "app/app_globals.h"
 #include "app/maker_info.h"
 #include "app/wide_text.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "settings/shell_open.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
-#include "skin/display_scale.h"
 #include "skin/layered_window.h"
-#include "skin/plain_look.h"
+#include "skin/picture_text.h"
 #include "skin/skin_manager.h"
 #include "skin/system_look.h"
 
@@ -23,13 +28,6 @@ constexpr int kOpacity = 250;
 // Opaque in high contrast, where nothing may show through.
 int Opacity() { return HighContrastOn() ? 255 : kOpacity; }
 
-// The artwork of the scale, or in high contrast the plain look of it (the
-// buttons paint theirs, with their window texts).
-void ShowAboutBackground(HWND window, int dpi) {
-  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi);
-  if (HighContrastOn()) ShowPlainBackground(window, dpi * 100 / kBaseDpi, {});
-}
-
 // The box's skin objects live for the whole process; they are attached
 // afresh each time the box opens and released when it closes.
 SkinManager g_aboutSkin;
@@ -38,8 +36,120 @@ SkinButton g_helpButton;
 SkinButton g_closeButton;
 bool g_closing = false;  // the fade-out has run; later close requests are ignored
 
+// The artwork's palette.
+constexpr std::uint32_t kText = 0xE9EBFF;
+constexpr std::uint32_t kMuted = 0x9EA6DC;
+constexpr std::uint32_t kWarm = 0xFFE9A8;
+constexpr std::uint32_t kLink = 0xAEBCFF;
+
+// The program's name over the moon, the same in every language.
+constexpr char kProgramName[] = "Somnivex";
+// The lines about the program: four centred rows 15 pixels apart.
+constexpr int kAboutRows = 4;
+constexpr int kAboutRowTop = 173;
+constexpr int kAboutRowHeight = 15;
+
+PictureText Centred(int left, int top, int right, int bottom, const char* text, int em, int weight, bool condensed,
+                    std::uint32_t colour, int spacing = 0, std::uint8_t opacity = 255) {
+  PictureText t;
+  t.left = left;
+  t.top = top;
+  t.right = right;
+  t.bottom = bottom;
+  t.text = text;
+  t.em = em;
+  t.weight = weight;
+  t.condensed = condensed;
+  t.colour = colour;
+  t.spacing = spacing;
+  t.opacity = opacity;
+  t.align = TextAlign::Centre;
+  return t;
+}
+
+// The words of the background (290 x 322 at 100 %), each room's middle
+// where the design's line had its middle. `version` and `rows` hold the
+// texts built here and must outlive the drawing.
+std::vector<PictureText> AboutWords(std::string* version, std::vector<std::string>* rows) {
+  // Translators: under the program's name in the about box, {version} being
+  // its number ("1.0.0"); one line of 230 pixels.
+  version->assign(FillText(Tr("version {version}"), {{"version", SMX_VERSION_TEXT}}));
+  // Translators: the about box's lines about the program: four centred
+  // lines of up to 258 pixels each, broken with \n where each line ends.
+  const std::string about = Tr("A gentle reality-check reminder\nfor lucid dreamers: a soft chime,\n"
+                               "a question on your screen and tips\nthat help you wake up inside your dreams.");
+  rows->clear();
+  std::size_t start = 0;
+  while (start <= about.size()) {
+    const std::size_t end = about.find('\n', start);
+    std::string row = about.substr(start, end == std::string::npos ? std::string::npos : end - start);
+    // More lines than rows: the rest shares the last row.
+    if (static_cast<int>(rows->size()) == kAboutRows) {
+      rows->back() += " " + row;
+    } else {
+      rows->push_back(row);
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  std::vector<PictureText> words = {
+      Centred(20, 111, 270, 148, kProgramName, 30, FW_EXTRALIGHT, false, kText, 20),
+      Centred(30, 148, 260, 161, version->c_str(), 10, FW_NORMAL, true, kMuted),
+      // Translators: the last line of the about box, small; one line of 230
+      // pixels.
+      Centred(30, 245, 260, 257, Tr("© The Somnivex developers"), 9, FW_NORMAL, true, kMuted),
+  };
+  // Fewer lines stand in the middle of the rows.
+  const int top = kAboutRowTop + (kAboutRows - static_cast<int>(rows->size())) * kAboutRowHeight / 2;
+  for (std::size_t i = 0; i < rows->size(); ++i) {
+    const int rowTop = top + static_cast<int>(i) * kAboutRowHeight;
+    words.push_back(Centred(16, rowTop, 274, rowTop + kAboutRowHeight, (*rows)[i].c_str(), 11, FW_NORMAL, false,
+                            kText, 0, 235));
+  }
+  return words;
+}
+
+// The artwork of the scale with its words, or in high contrast the plain
+// look with them (the buttons paint theirs, with their names).
+void ShowAboutBackground(HWND window, int dpi) {
+  std::string version;
+  std::vector<std::string> rows;
+  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi, AboutWords(&version, &rows));
+}
+
+// A button's words, drawn into its picture at rest and lit (the hover
+// picture), in the colours of each; the room in the picture's pixels at
+// 100 %.
+void DrawButtonWords(const SkinButton& button, int dpi, PictureText words, std::uint32_t colour,
+                     std::uint32_t hoverColour) {
+  const int scale = ScalePercentOfDpi(dpi);
+  words.colour = colour;
+  if (button.normal) DrawPictureTexts(button.normal, scale, {words});
+  words.colour = hoverColour;
+  if (button.hover) DrawPictureTexts(button.hover, scale, {words});
+  if (button.window) InvalidateRect(button.window, nullptr, FALSE);
+}
+
+void DrawButtonsWords(int dpi) {
+  // Translators: the about box's small rounded button that opens the help
+  // page; 34 pixels.
+  PictureText help = Centred(3, 1, 37, 22, Tr("Help"), 11, FW_BOLD, false, kText, 10);
+  help.minEm = 7;
+  DrawButtonWords(g_helpButton, dpi, help, kText, kWarm);
+  // Translators: the about box's rounded button that closes it, in
+  // capitals; 54 pixels.
+  PictureText close = Centred(4, 1, 58, 23, Tr("CLOSE"), 11, FW_BOLD, false, kText, 10);
+  close.minEm = 7;
+  DrawButtonWords(g_closeButton, dpi, close, kText, kWarm);
+  // The maker's host name over its underline, the same in every language.
+  PictureText visit = Centred(2, 2, 137, 22, kMakerHostName, 11, FW_NORMAL, false, kLink);
+  visit.align = TextAlign::Left;
+  DrawButtonWords(g_visitButton, dpi, visit, kLink, kWarm);
+}
+
 // The controls placed from the template in pixels at the DPI, the
-// background and the buttons' pictures of that scale.
+// background and the buttons' pictures of that scale, with their words in
+// the language in use.
 void LayOutAboutBox(HWND window, int dpi) {
   PlaceDialogControls(window, IDD_POPUP, dpi);
   ShowAboutBackground(window, dpi);
@@ -49,15 +159,21 @@ void LayOutAboutBox(HWND window, int dpi) {
   AttachButton(&g_aboutSkin, &g_visitButton, IDC_ABOUT_VISIT, IDP_VISIT, IDP_VISIT_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
+  DrawButtonsWords(dpi);
   ResetButtons(&g_aboutSkin);
 }
 
-void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
-  if (dpi <= 0 || dpi == g_aboutSkin.dpi) return;
+// Laid out afresh for a scale (a DPI) or a language.
+void LayOutAgain(HWND window, int dpi) {
   ReleaseSkin(&g_aboutSkin);
   LayOutAboutBox(window, dpi);
   // Binding the button again took it from the tooltip's subclass.
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
+}
+
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
+  if (dpi <= 0 || dpi == g_aboutSkin.dpi) return;
+  LayOutAgain(window, dpi);
   MoveToSuggestedRect(window, suggested);
   InvalidateRect(window, nullptr, TRUE);
 }
@@ -131,6 +247,13 @@ INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      if (!g_closing) {
+        LayOutAgain(window, g_aboutSkin.dpi);
+        InvalidateRect(window, nullptr, TRUE);
+      }
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
   }
   return 0;
 }

@@ -7,6 +7,8 @@
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_scale.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 #include "skin/window_math.h"
 
 namespace {
@@ -62,6 +64,29 @@ HBITMAP ResizedCopy(HWND window, HBITMAP picture, int width, int height) {
   GdiFlush();
   ResizePixels(static_cast<const std::uint8_t*>(section.dsBm.bmBits), section.dsBm.bmWidth, -section.dsBmih.biHeight,
                static_cast<std::uint8_t*>(bits), width, height);
+  return copy;
+}
+
+// A 32-bit top-down copy of a picture of any depth, every pixel opaque;
+// none on failure.
+HBITMAP OpaqueCopy(HWND window, HBITMAP picture) {
+  BITMAP bm = {};
+  if (!GetObjectA(picture, sizeof bm, &bm) || bm.bmWidth <= 0 || bm.bmHeight == 0) return nullptr;
+  const int width = bm.bmWidth;
+  const int height = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+  BITMAPINFO info = TopDown32BitmapInfo(width, height);
+  HDC dc = GetDC(window);
+  void* bits = nullptr;
+  HBITMAP copy = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const bool read = copy && bits && GetDIBits(dc, picture, 0, static_cast<UINT>(height), bits, &info, DIB_RGB_COLORS) == height;
+  if (dc) ReleaseDC(window, dc);
+  if (!read) {
+    if (copy) DeleteObject(copy);
+    return nullptr;
+  }
+  GdiFlush();
+  auto* pixels = static_cast<std::uint8_t*>(bits);
+  for (std::size_t i = 0, n = static_cast<std::size_t>(width) * height; i < n; ++i) pixels[i * 4 + 3] = 255;
   return copy;
 }
 
@@ -176,18 +201,36 @@ HWND BackgroundStatic(HWND dialog) {
 
 }  // namespace
 
-SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi) {
+int ScalePercentOfDpi(int dpi) { return ((dpi > 0 ? dpi : kBaseDpi) * 100 + kBaseDpi / 2) / kBaseDpi; }
+
+SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<PictureText>& words) {
   SIZE result = {0, 0};
   HWND control = BackgroundStatic(dialog);
   if (!control) return result;
   const bool replaced = GetPropA(control, kScaledBackground) != nullptr;
+  // High contrast: the plain look at the artwork's size, with the same
+  // words (skin/plain_look.h).
+  const bool plain = HighContrastOn();
   HBITMAP picture = nullptr;
   int size[2] = {0, 0};
   if (dpi != kBaseDpi) {
     LoadPngResourceAtDpi(dialog, bitmapId, dpi, &picture, size);
-  } else if (replaced) {
+  } else if (replaced || !words.empty() || plain) {
     picture = static_cast<HBITMAP>(LoadImageA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
                                               MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
+  }
+  if (picture && (!words.empty() || plain)) {
+    // Words need a picture GDI can blend into: a 32-bit copy of whatever
+    // the resource gave (the 100 % bitmaps are device bitmaps, one of them
+    // 24-bit), opaque like the backgrounds themselves.
+    HBITMAP copy = OpaqueCopy(dialog, picture);
+    DeleteObject(picture);
+    picture = copy;
+    if (picture && plain) {
+      DrawPlainPicture(picture, ScalePercentOfDpi(dpi), words, {});
+    } else if (picture) {
+      DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+    }
   }
   if (picture) {
     // The control may keep a copy of a picture with alpha instead of the
@@ -208,16 +251,6 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi) {
   SetWindowPos(control, nullptr, 0, 0, result.cx, result.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   SetWindowPos(dialog, nullptr, 0, 0, result.cx, result.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return result;
-}
-
-void SetBackgroundPicture(HWND dialog, HBITMAP picture) {
-  HWND control = BackgroundStatic(dialog);
-  if (!control || !picture) return;
-  HGDIOBJ previous =
-      reinterpret_cast<HGDIOBJ>(SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture)));
-  if (previous && previous != picture) DeleteObject(previous);
-  if (reinterpret_cast<HGDIOBJ>(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0)) != picture) DeleteObject(picture);
-  SetPropA(control, kScaledBackground, reinterpret_cast<HANDLE>(1));
 }
 
 void ReleaseBackground(HWND dialog) {

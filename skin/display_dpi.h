@@ -7,6 +7,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "skin/picture_text.h"
+
 // The DPI the window is shown at: its monitor's for a per-monitor aware
 // program where the system tells it, else the system DPI.
 int WindowDpi(HWND window);
@@ -34,10 +38,13 @@ HFONT CreatePointFontAtDpi(const char* face, int points, int weight, int escapem
 // DPI: the template's bitmap bitmapId at 96 DPI, else the PNG resource of
 // the same number from the DPI's artwork set. Sizes the dialog to the
 // picture and returns its size (0 x 0 when nothing could be shown).
-SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi);
-// Shows a picture made by the program as the dialog's background, in place
-// of the one shown; it is freed as the scaled backgrounds are.
-void SetBackgroundPicture(HWND dialog, HBITMAP picture);
+// With words, the picture is an opaque 32-bit copy with the words drawn
+// into it at the DPI's scale (their rooms in the 100 % picture's pixels);
+// called again, for another language, it draws them afresh on a clean copy.
+SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<PictureText>& words = {});
+
+// The display scale of a DPI in percent, as pictures' words are drawn at.
+int ScalePercentOfDpi(int dpi);
 // Frees the background picture: the static control does not free it when
 // it is destroyed, so a dialog opened many times would keep every one.
 void ReleaseBackground(HWND dialog);

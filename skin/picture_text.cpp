@@ -280,21 +280,30 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
   const MeasureText measure = [&](int size, std::string_view line) {
     return MeasureLine(c, FontOf(c, size, t.weight, t.condensed, sample), line);
   };
+  // Letter spacing counts in every measure: GDI adds it to the extents.
+  const int extra = t.spacing > 0 ? (t.spacing * scale + 500) / 1000 : 0;
+  SetTextCharacterExtra(c.dc, extra);
   FittedText fitted;
   for (int lines = 1; lines <= maxLines; ++lines) {
-    fitted = FitText(t.text, width, em, minEm, lines, measure);
-    HFONT font = FontOf(c, fitted.em, t.weight, t.condensed, sample);
+    FittedText tried = FitText(t.text, width, em, minEm, lines, measure);
+    HFONT font = FontOf(c, tried.em, t.weight, t.condensed, sample);
     TEXTMETRICW tm = {};
     HGDIOBJ old = SelectObject(c.dc, font);
     GetTextMetricsW(c.dc, &tm);
     SelectObject(c.dc, old);
-    const int tall = static_cast<int>(fitted.lines.size()) * tm.tmHeight;
+    const int tall = static_cast<int>(tried.lines.size()) * tm.tmHeight;
+    // More lines than the room is high for: the fewer lines, cut, stay.
+    if (lines > 1 && tall > room.bottom - room.top) break;
+    fitted = std::move(tried);
     bool cut = false;
     for (const std::string& l : fitted.lines) cut = cut || l.find(kEllipsis) != std::string::npos;
-    if (!cut || lines == maxLines || tall > room.bottom - room.top) break;
+    if (!cut) break;
   }
   HFONT font = FontOf(c, fitted.em, t.weight, t.condensed, sample);
-  if (!font) return false;
+  if (!font) {
+    SetTextCharacterExtra(c.dc, 0);
+    return false;
+  }
   TEXTMETRICW tm = {};
   HGDIOBJ old = SelectObject(c.dc, font);
   GetTextMetricsW(c.dc, &tm);
@@ -310,6 +319,7 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
                std::min<LONG>(c.height, std::max<LONG>(room.bottom, top + block) + halo)};
   if (area.left >= area.right || area.top >= area.bottom) {
     SelectObject(c.dc, old);
+    SetTextCharacterExtra(c.dc, 0);
     return true;
   }
   GdiFlush();
@@ -332,6 +342,7 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
     ink.right = std::max<LONG>(ink.right, x + size.cx);
   }
   SelectObject(c.dc, old);
+  SetTextCharacterExtra(c.dc, 0);
   GdiFlush();
   std::vector<std::uint8_t> coverage;
   ReadCoverage(c, area, &coverage);
@@ -379,6 +390,11 @@ bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<Pictu
   Canvas c;
   if (!OpenCanvas(picture, &c)) return false;
   if (scalePercent <= 0) scalePercent = 100;
+  // What an earlier drawing recorded for this handle belongs to a picture
+  // since deleted (its handle taken again) or drawn over afresh.
+  std::vector<DrawnText>& drawn = Drawn();
+  drawn.erase(std::remove_if(drawn.begin(), drawn.end(), [picture](const DrawnText& d) { return d.picture == picture; }),
+              drawn.end());
   bool ok = true;
   for (const PictureText& t : texts) ok = DrawOne(c, scalePercent, t) && ok;
   CloseCanvas(&c);

@@ -26,6 +26,7 @@ struct PictureText {
   TextAlign align = TextAlign::Left;
   int weight = FW_NORMAL;    // FW_EXTRALIGHT, FW_NORMAL, FW_BOLD
   bool condensed = false;    // the artwork's narrow face
+  int spacing = 0;           // extra room after each letter, in tenths of a pixel at 100 %
   std::uint32_t colour = 0xFFFFFF;  // 0xRRGGBB
   std::uint8_t opacity = 255;
   int halo = 0;              // a soft dark edge this many pixels wide (at 100 %), for words over any desktop
@@ -38,7 +39,9 @@ struct PictureText {
 bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<PictureText>& texts);
 
 // What the last drawings put where, for the tests: every text's room and
-// the box its lines take, in the picture's pixels.
+// the box its lines take, in the picture's pixels. A drawing replaces what
+// was recorded for its picture's handle before (a picture drawn afresh, or
+// a deleted one whose handle came back).
 struct DrawnText {
   HBITMAP picture;
   RECT room;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 
@@ -311,16 +310,4 @@ bool DrawPlainPicture(HBITMAP picture, int scalePercent, const std::vector<Pictu
     for (int x = 0; x < width; ++x) row[x * 4 + 3] = 0xFF;
   }
   return texts.empty() || DrawPictureTexts(picture, scalePercent, texts);
-}
-
-void ShowPlainBackground(HWND dialog, int scalePercent, const std::vector<PictureText>& texts) {
-  RECT client = {};
-  GetClientRect(dialog, &client);
-  if (client.right <= 0 || client.bottom <= 0) return;
-  const BITMAPINFO info = TopDown32BitmapInfo(client.right, client.bottom);
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!picture) return;
-  DrawPlainPicture(picture, scalePercent, texts, {});
-  SetBackgroundPicture(dialog, picture);
 }

@@ -71,9 +71,3 @@ bool DrawPlainPicture(HBITMAP picture, int scalePercent, const std::vector<Pictu
 // background pixel of a plain picture: the highlight's text colour on the
 // highlight, the window's text colour elsewhere.
 std::uint32_t PlainWordColour(COLORREF background);
-
-// The dialog's background picture (its first static control) replaced by a
-// plain one of the same size, with the texts drawn on it. The dialog keeps
-// its size; the picture is freed as the scaled backgrounds are
-// (ReleaseBackground, or the next ShowBackgroundAtDpi).
-void ShowPlainBackground(HWND dialog, int scalePercent, const std::vector<PictureText>& texts);

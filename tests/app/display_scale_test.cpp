@@ -2,14 +2,18 @@
 // each DPI (the prefix's LogPixels, read by a program when it starts) and
 // with no substitute for the dialog font, every control of the main window
 // and the about box sits where the artwork of that scale paints it, the
-// windows are the artwork's size and centred in the work area, and the
-// 150 % main window shows the 150 % background pixel for pixel.
+// windows are the artwork's size and centred in the work area, the 150 %
+// main window shows the 150 % background pixel for pixel around its words,
+// and the words drawn into the pictures stay in their rooms, in English and
+// in the longer pseudo-language.
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <sstream>
 
+#include "app/main_window_words.h"
+#include "settings/language.h"
 #include "tests/app/program_fixture.h"
 
 using namespace harness;
@@ -176,6 +180,17 @@ class DisplayScale : public ProgramTest {
     CopyFileA(WindowsPath(shot).c_str(), WindowsPath(std::string(refs) + "/" + name).c_str(), FALSE);
   }
 
+  // Every word of the main window and the about box was drawn, and none
+  // reaches out of its room or into another (at most `cut` of them cut
+  // short with an ellipsis). The about box is open.
+  void ExpectWordsInTheirRooms(long cut, const std::string& what) {
+    // 15 in the main window, 7 in the about box's background and 3 on each
+    // of its buttons' two pictures.
+    EXPECT_GE(Query(kQueryDrawnTexts, 1), 28) << what;
+    EXPECT_EQ(Query(kQueryDrawnTexts, 0), 0) << what << ": words out of their rooms or overlapping";
+    EXPECT_LE(Query(kQueryDrawnTexts, 2), cut) << what << ": words cut short";
+  }
+
   std::string shots_;
 };
 
@@ -223,16 +238,22 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     EXPECT_EQ(box.top, combo.y);
 
     if (c.scale == 150 && c.shellFont) {
-      // Nothing blurred: where no control covers it, the window shows the
-      // 150 % background's own pixels.
+      // Nothing blurred: where no control and no word covers it, the
+      // window shows the 150 % background's own pixels.
       SleepMs(300);
       const std::string shot = CaptureWindow(kMainTitle, "main-150");
       std::string masks;
-      for (int id : {IDC_TEST_REALITY, IDC_TEST_HOLLOW, IDC_SET, IDC_SWITCH, IDC_TIPS, IDC_HIDE, IDC_ABOUT, IDC_TWITTER,
-                     IDC_GOOGLEPLUS, IDC_FACEBOOK, IDC_WEB, IDC_INTERVAL}) {
-        const RECT r = ClientRectIn(Control(id), main_);
+      auto mask = [&masks](const RECT& r) {
         masks += " -draw 'rectangle " + std::to_string(r.left) + "," + std::to_string(r.top) + " " +
                  std::to_string(r.right - 1) + "," + std::to_string(r.bottom - 1) + "'";
+      };
+      for (int id : {IDC_TEST_REALITY, IDC_TEST_HOLLOW, IDC_SET, IDC_SWITCH, IDC_TIPS, IDC_HIDE, IDC_ABOUT, IDC_TWITTER,
+                     IDC_GOOGLEPLUS, IDC_FACEBOOK, IDC_WEB, IDC_INTERVAL}) {
+        mask(ClientRectIn(Control(id), main_));
+      }
+      for (const PictureText& t : MainWindowWords()) {
+        mask(RECT{(t.left * c.scale) / 100 - 2, (t.top * c.scale) / 100 - 2, (t.right * c.scale + 99) / 100 + 2,
+                  (t.bottom * c.scale + 99) / 100 + 2});
       }
       const std::string result = shots_ + "main-150.diff.txt";
       const std::string bg = UnixPath(art.BackgroundFile("main_background"));
@@ -252,6 +273,22 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     WaitIdle(about);
     ExpectCentredInWorkArea(about, art.Background("about_background", SIZE{290, 322}), "about box");
     ExpectControlsOnTheirPlaces(about, art, aboutPictures, "about box");
+    const bool wordsChecked = (c.scale == 100 || c.scale == 200) && c.shellFont;
+    if (wordsChecked) {
+      ExpectWordsInTheirRooms(0, "English");
+      // A change of language reaches both windows, which draw their words
+      // afresh (here in the same language) and say so.
+      EXPECT_EQ(Query(kQueryDrawnTexts, 3), 1);
+      DWORD_PTR answer = 0;
+      SendMessageTimeoutA(main_, kLanguageChangedMessage, 0, 0, SMTO_NORMAL, 20000, &answer);
+      EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "main window";
+      answer = 0;
+      SendMessageTimeoutA(about, kLanguageChangedMessage, 0, 0, SMTO_NORMAL, 20000, &answer);
+      EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE)) << "about box";
+      WaitIdle(about);
+      ExpectWordsInTheirRooms(0, "English, drawn again");
+      ExpectControlsOnTheirPlaces(about, art, aboutPictures, "about box drawn again");
+    }
     if (c.scale == 150 && c.shellFont) KeepForReadme(CaptureScreen(about, "about-150"), "about-box-150.png");
     PostMessageA(about, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
     EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
@@ -321,20 +358,39 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     Kill(started_.back());
     EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
 
+    if (wordsChecked) {
+      // The pseudo-language: every text 40 % longer and more, with accents;
+      // the words are set smaller, wrapped or cut, never out of their rooms.
+      WriteConfig("time=30\r\nhollow=off\r\nstartup=0\r\nlanguage=qps\r\n");
+      ASSERT_NE(Launch("-run"), nullptr);
+      SleepMs(300);
+      CaptureScreen(main_, "main-qps-" + std::to_string(c.scale));
+      Command(IDC_ABOUT);
+      HWND longer = WaitForWindow(kAboutTitle, 20000);
+      ASSERT_NE(longer, nullptr);
+      WaitIdle(longer);
+      SleepMs(300);
+      CaptureScreen(longer, "about-qps-" + std::to_string(c.scale));
+      ExpectWordsInTheirRooms(8, "pseudo-language");
+      PostMessageA(longer, WM_COMMAND, MAKEWPARAM(IDC_ABOUT_CLOSE, BN_CLICKED), 0);
+      EXPECT_TRUE(WaitForNoWindow(kAboutTitle, 10000));
+      Kill(started_.back());
+      EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+    }
+
     if (c.scale == 150) {
-      // hollow's word pictures follow the primary monitor's scale.
-      started_.push_back(Start(folder_ + "hollow.exe", "-run"));
+      // hollow's word pictures follow the primary monitor's scale: the
+      // English question's 249 x 27 pixels at 100 %, times the scale.
+      started_.push_back(Start(folder_ + "hollow.exe", "-run language=en"));
       HWND words = WaitForWindow("SM Vododi Reminders 1", 20000);
       ASSERT_NE(words, nullptr);
       // The window is listed while its creation still runs, at its creation
       // size: measure it once hollow answers, after it has sized itself.
       WaitIdle(words);
-      const auto place = art.places.find(std::to_string(IDP_HOLLOW_DREAMING));
-      ASSERT_NE(place, art.places.end());
       RECT r = {};
       GetWindowRect(words, &r);
-      EXPECT_EQ(r.right - r.left, place->second.width);
-      EXPECT_EQ(r.bottom - r.top, place->second.height);
+      EXPECT_EQ(r.right - r.left, (249 * c.scale + 50) / 100);
+      EXPECT_EQ(r.bottom - r.top, (27 * c.scale + 50) / 100);
       Kill(started_.back());
     }
   }

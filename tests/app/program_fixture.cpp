@@ -112,9 +112,9 @@ void ProgramTest::WaitIdle(HWND window) {
   SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &result);
 }
 
-LRESULT ProgramTest::Query(UINT message) {
+LRESULT ProgramTest::Query(UINT message, WPARAM wParam) {
   DWORD_PTR result = 0;
-  SendMessageTimeoutA(main_, message, 0, 0, SMTO_NORMAL, 20000, &result);
+  SendMessageTimeoutA(main_, message, wParam, 0, SMTO_NORMAL, 20000, &result);
   return static_cast<LRESULT>(result);
 }
 

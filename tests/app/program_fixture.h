@@ -46,7 +46,7 @@ class ProgramTest : public ::testing::Test {
   harness::Process LaunchProcess(const std::string& args = "");
   // Waits until the program answers (its initialisation, fades included, is over).
   void WaitIdle(HWND window);
-  LRESULT Query(UINT message);
+  LRESULT Query(UINT message, WPARAM wParam = 0);
   HWND Control(int id) const;
   // A real left click (xdotool) at the centre of the window.
   void Click(HWND window);

@@ -35,10 +35,10 @@ SIZE PngResourceSize(HMODULE module, int id) {
   return SIZE{be32(16), be32(20)};
 }
 
+// hollow has no pictures: it draws its questions at run time.
 TEST(ArtResources, EveryPictureIsAPngResourceOfItsProgram) {
-  Module somnivex("somnivex.exe"), hollow("hollow.exe");
+  Module somnivex("somnivex.exe");
   ASSERT_TRUE(somnivex.handle);
-  ASSERT_TRUE(hollow.handle);
   struct Row {
     HMODULE module;
     int id;
@@ -60,7 +60,6 @@ TEST(ArtResources, EveryPictureIsAPngResourceOfItsProgram) {
       {somnivex.handle, IDP_CHECK_NOSE, 337, 222}, {somnivex.handle, IDP_CHECK_PALM, 337, 222},
       {somnivex.handle, IDP_CHECK_CLOCK, 337, 222}, {somnivex.handle, IDP_CHECK_TEXT, 337, 222},
       {somnivex.handle, IDP_CHECK_SIGN, 337, 222},
-      {hollow.handle, IDP_HOLLOW_DREAMING, 249, 27}, {hollow.handle, IDP_HOLLOW_DREAM, 264, 26},
   };
   for (const Row& r : rows) {
     SIZE s = PngResourceSize(r.module, r.id);

@@ -223,6 +223,31 @@ TEST(IsRunArgument, ComparesTheFirstThreeCharactersIgnoringCase) {
   EXPECT_FALSE(IsRunArgument(nullptr));
 }
 
+TEST(RunArgumentValue, TakesTheLanguageNamedAfterRun) {
+  struct Case {
+    const char* text;
+    const char* language;
+  };
+  const Case cases[] = {
+      {"-run language=de", "de"},
+      {"-run language=pt_BR", "pt_BR"},
+      {"-RUN LANGUAGE=ja", "ja"},                  // the key's case, as "-run"'s, does not matter
+      {"-run	language=fr  ", "fr"},               // tabs and trailing spaces separate
+      {"-run   other=1 language=ru", "ru"},        // not only the second argument
+      {"-run language=es language=de", "es"},     // the first one counts
+      {"-run", ""},                                // none named: Windows' language
+      {"-run language=", ""},
+      {"-run xlanguage=de", ""},
+      {"-run languages=de", ""},
+      {"-runlanguage=de", ""},                     // part of "-run" itself, not an argument after it
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RunArgumentValue(c.text, "language="), c.language) << '"' << c.text << '"';
+  }
+  EXPECT_EQ(RunArgumentValue(nullptr, "language="), "");
+}
+
 // With animations off each question stands at a random place of its own
 // half of the work area: whatever the random numbers, inside the area and
 // never over the other question.

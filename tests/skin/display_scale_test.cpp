@@ -23,7 +23,7 @@ TEST(DisplayScale, SetNumbersAreTheListedBasesPlusTheDesignNumber) {
   EXPECT_EQ(ScaledPictureId(IDP_TEST, 100), IDP_TEST);
   EXPECT_EQ(ScaledPictureId(IDP_TEST, 125), IDS_SET_BASE_125 + IDP_TEST);
   EXPECT_EQ(ScaledPictureId(IDB_MAIN_BACKGROUND, 150), IDS_SET_BASE_150 + IDB_MAIN_BACKGROUND);
-  EXPECT_EQ(ScaledPictureId(IDP_HOLLOW_DREAM, 200), IDS_SET_BASE_200 + IDP_HOLLOW_DREAM);
+  EXPECT_EQ(ScaledPictureId(IDP_MOON_DREAM, 200), IDS_SET_BASE_200 + IDP_MOON_DREAM);
   // No set's numbers reach the next set's, nor the limit of resource numbers.
   EXPECT_LT(ScaledPictureId(IDB_ABOUT_BACKGROUND, 125), IDS_SET_BASE_150);
   EXPECT_LT(ScaledPictureId(IDB_ABOUT_BACKGROUND, 150), IDS_SET_BASE_200);
