@@ -1,8 +1,8 @@
 // The programs as a user who needs high contrast and no animations has
 // Windows set: a high-contrast theme of white on black in the prefix, and
 // "Show animations" off. Every window draws in the theme's colours instead
-// of its artwork (screenshots in the slot's work folder; My Practice's is
-// the README's), no fade takes more than one step, and hollow's words
+// of its artwork (screenshots in the slot's work folder; the main window's
+// is the README's), no fade takes more than one step, and hollow's words
 // stand still. High contrast is followed when it changes while the
 // programs run.
 //
@@ -148,6 +148,7 @@ TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   EXPECT_EQ(alpha, 255);  // nothing shows through
   SleepMs(300);
   ExpectPlain(main_, "high-contrast-main.png");
+  CaptureForReadme(main_, "high-contrast-main-window.png");
 
   unsigned long steps = FadeSteps();
   Command(IDC_ABOUT);
@@ -166,7 +167,6 @@ TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   ASSERT_NE(practice, nullptr);
   WaitIdle(practice);
   ExpectPlain(practice, "high-contrast-practice.png");
-  CaptureForReadme(practice, "high-contrast-my-practice.png");
   PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
   EXPECT_TRUE(WaitForNoWindow("SMX - My Practice", 10000));
   EXPECT_EQ(FadeSteps() - steps, 2u);
