@@ -19,6 +19,13 @@ struct AppPaths {
 // current folder), which is where such a program would look for them anyway.
 void DeriveAppPaths(AppPaths& paths, const std::string& executablePath);
 
+// The help page of a language, beside the English one: "C:\A\help.html"
+// and "de" give "C:\A\help.de.html". English ("en"), the tests'
+// pseudo-language ("qps") and anything that is not a plain language code
+// (letters, digits and '_') keep the English page, as does a page whose
+// name does not end in ".html".
+std::string HelpPageInLanguage(const std::string& helpPage, const std::string& language);
+
 // Where config.txt lives. Beside the program whenever its folder takes new
 // files (the portable case). Otherwise (Program Files, a read-only share) in
 // the user's own folder, which starts from a copy of the file beside the

@@ -3,10 +3,12 @@
 #include <windows.h>
 
 #include "app/fatal_text.h"
+#include "app/wide_text.h"
 
 void ShowErrorBox(const char* message) {
   const std::string text = ComposeFatalText(message);
-  MessageBoxA(nullptr, text.c_str(), "Error", MB_OK | MB_ICONWARNING);
+  // Translators: the title of every error box.
+  MessageBoxW(nullptr, Widen(text).c_str(), Widen(Tr("Error")).c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void ShowFatalError(const char* message) {

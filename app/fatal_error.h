@@ -1,5 +1,6 @@
 // How somnivex reports a failure: the box titled "Error" with the message
-// and the support lines (warning icon, OK only, no owner).
+// and the support lines, in the language in use (warning icon, OK only, no
+// owner).
 #pragma once
 
 // Shows the box and returns once the user has closed it: the program goes on.

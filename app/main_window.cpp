@@ -11,6 +11,7 @@
 #include "app/reminder_pacing.h"
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
+#include "app/wide_text.h"
 #include "reminders/hollow_control.h"
 #include "journal/dream_window.h"
 #include "journal/morning_question.h"
@@ -26,6 +27,7 @@
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
 #include "settings/share_links.h"
+#include "settings/translation.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
@@ -41,9 +43,9 @@ constexpr const char* kIntervals[] = {"10", "30", "60", "90"};
 constexpr int kIntervalCount = 4;
 constexpr int kMainWindowOpacity = 230;
 constexpr DWORD kFadeInStepMs = 15;
-constexpr const char kHideTooltip[] = "Minimize To Tray";
-constexpr const char kRestartQuestion[] =
-    "You will need to restart the software for change to take effect.\r\nDo you want to restart the software ?";
+// Translators: the tooltip of the main window's button that hides it to
+// the notification area; one short line.
+constexpr const char kHideTooltip[] = N_("Minimize To Tray");
 
 // The main window's skin: manager, then the controls.
 SkinManager g_mainSkin;
@@ -72,7 +74,7 @@ void SetSwitch(bool on) {
 
 void ShowCurrentTip() {
   if (g_currentTip >= g_tips.size()) return;
-  SetHint(&g_tipsLabel, &g_tipsLabel, g_tips[g_currentTip].c_str());
+  SetHint(&g_tipsLabel, &g_tipsLabel, Tr(g_tips[g_currentTip].c_str()));
   ShowHint(&g_tipsLabel);
 }
 
@@ -97,6 +99,8 @@ void AttachSkin(HWND window) {
   AttachButton(&g_mainSkin, &g_facebookButton, IDC_FACEBOOK, IDP_FACEBOOK, IDP_FACEBOOK_HOVER, 0);
   AttachButton(&g_mainSkin, &g_webButton, IDC_WEB, IDP_WEB, IDP_WEB_HOVER, 0);
   AttachLabel(&g_mainSkin, &g_tipsLabel, IDC_TIPS, IDP_TIPS_PANEL);
+  // A tip longer than the panel is set smaller, down to four fifths, then wrapped.
+  SetLabelFit(&g_tipsLabel, 80);
   SetTextOrigin(&g_tipsLabel, ScalePixels(2, g_mainDpi), ScalePixels(10, g_mainDpi));
   SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), g_tipsFont);
   // What each picture button shows in high contrast.
@@ -249,7 +253,13 @@ void StoreInterval(HWND window) {
   if (index < 0 || index >= kIntervalCount) return;
   g_config.SetString("time", kIntervals[index]);
   g_config.Save();
-  if (MessageBoxA(window, kRestartQuestion, "Confirm", MB_YESNO | MB_ICONINFORMATION) == IDYES) RestartApplication();
+  // Translators: the question after Set stored a new interval between the
+  // reminders. A message box: no room limit.
+  const std::wstring question = Widen(Tr("You will need to restart the software for change to take effect.\r\n"
+                                         "Do you want to restart the software ?"));
+  // Translators: the title of the box that asks to restart after Set.
+  const std::wstring title = Widen(Tr("Confirm"));
+  if (MessageBoxW(window, question.c_str(), title.c_str(), MB_YESNO | MB_ICONINFORMATION) == IDYES) RestartApplication();
 }
 
 // A hollow that cannot be started (missing, blocked, no program) has been
@@ -384,6 +394,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       return DpiChangeHandled(window);
     case kLanguageChangedMessage:
       OnLanguageChanged(window);
+      ShowCurrentTip();  // the tip in the new language; the tooltip follows by itself
       return Answer(window, TRUE);
     case WM_WTSSESSION_CHANGE:
       OnSessionChange(window, wParam);

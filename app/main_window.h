@@ -54,6 +54,8 @@ inline constexpr UINT kQueryDrawnTexts = WM_APP + 0x5F;
 inline constexpr UINT kQueryFadeSteps = WM_APP + 0x68;
 // Every message above answers only in a program started for testing
 // (g_testHooks); elsewhere it does nothing and answers 0.
+// The fault count alone (wParam 0).
+inline constexpr UINT kCountTextFaults = kQueryDrawnTexts;
 inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
 inline constexpr UINT kLastTestMessage = kQueryFadeSteps;
 

@@ -24,7 +24,7 @@ PictureText Look(int em, int weight, bool condensed, std::uint32_t colour, int s
   t.weight = weight;
   t.condensed = condensed;
   t.colour = colour;
-  t.spacing = spacing;
+  t.spacing = spacing / 10.0;
   t.opacity = opacity;
   return t;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/language_switch.h"
 #include "app/main_window.h"
 #include "app/option_menus.h"
 #include "app/tray_icon.h"
@@ -125,8 +126,13 @@ bool OnPacingTimer(HWND mainWindow, UINT_PTR id) {
 bool OnOptionCommand(HWND mainWindow, UINT id) {
   if (!ApplyOptionCommand(id, g_config, g_options, LocalNow())) return false;
   SaveSettings();
+  // Another language: the menu is made anew in it before the settings set
+  // its marks and the tip, and then the rest of the program follows.
+  const bool newLanguage = TakeLanguageSetting(ReadOptionalSettings(g_config).language);
+  if (newLanguage) RebuildTrayMenu();
   ApplyOptionalSettings(mainWindow);
   SetMorningQuestionEnabled(mainWindow, g_options.morningQuestion);
+  if (newLanguage) AnnounceLanguage();
   return true;
 }
 

@@ -39,8 +39,8 @@ bool ChecksVary();
 void OnReminderTick(HWND mainWindow);
 // Timers kHeldReminderTimerId and kSilenceTimerId; false for any other.
 bool OnPacingTimer(HWND mainWindow, UINT_PTR id);
-// The submenus' commands: changes the setting, saves, applies. False when
-// `id` is none of theirs.
+// The submenus' commands: changes the setting, saves, applies (a new
+// language everywhere at once). False when `id` is none of theirs.
 bool OnOptionCommand(HWND mainWindow, UINT id);
 
 // For the tests: a reminder is held (1), reminders are silenced (2).

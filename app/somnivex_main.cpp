@@ -1,9 +1,10 @@
 // Entry of somnivex: options, single-instance check, start-up delay,
-// file locations, then the main window as a modal dialog.
+// file locations, the language, then the main window as a modal dialog.
 #include <windows.h>
 
 #include "app/app_globals.h"
 #include "app/command_line.h"
+#include "app/language_switch.h"
 #include "app/locate_paths.h"
 #include "app/main_window.h"
 #include "resources/resource_ids.h"
@@ -93,6 +94,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
   LocateAppPaths(g_paths);
   g_instance = instance;
   g_testHooks = StartedForTesting();
+  ApplyStartLanguage();
 
   return static_cast<int>(DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainWindowProc, 0));
 }

@@ -6,24 +6,27 @@
 #include "app/maker_info.h"
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
+#include "app/wide_text.h"
 #include "journal/dream_window.h"
 #include "journal/practice_window.h"
 #include "resources/resource_ids.h"
 #include "settings/autostart.h"
 #include "settings/settings_file.h"
 #include "settings/shell_open.h"
+#include "settings/translation.h"
 #include "skin/layered_window.h"
 
 namespace {
 
 // The record of the icon, kept because the quit path removes the icon with it.
 // Its size is that of the record version with a 128-character tip and the
-// balloon fields: 488 bytes in the 32-bit program.
-NOTIFYICONDATAA g_trayIcon;
+// balloon fields: 936 bytes in the 32-bit program. The tip is UTF-16, so
+// that it can be in any language.
+NOTIFYICONDATAW g_trayIcon;
 HMENU g_trayMenu = nullptr;
-constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+constexpr DWORD kTrayRecordSize = NOTIFYICONDATAW_V2_SIZE;
 #ifndef _WIN64
-static_assert(kTrayRecordSize == 488, "tray record of the 32-bit program");
+static_assert(kTrayRecordSize == 936, "tray record of the 32-bit program");
 #endif
 
 void OpenTrayMenu(HWND mainWindow) {
@@ -58,6 +61,27 @@ void OpenTrayMenu(HWND mainWindow) {
   }
 }
 
+void Append(UINT flags, UINT_PTR id, const char* text) { AppendMenuW(g_trayMenu, flags, id, Widen(text).c_str()); }
+
+// The menu in the language in use, its submenus' marks not yet set.
+void BuildTrayMenu(bool startupChecked) {
+  g_trayMenu = CreatePopupMenu();
+  // Translators: an item of the tray icon's menu, checked while the program
+  // starts with Windows; about 30 characters at most.
+  Append(MF_STRING | (startupChecked ? MF_CHECKED : MF_UNCHECKED), IDM_STARTUP, Tr("Invoke At Startup"));
+  // Translators: an item of the tray icon's menu that shows the main window.
+  Append(MF_STRING, IDM_SHOW, Tr("Show Application"));
+  AppendOptionMenus(g_trayMenu);
+  // Translators: an item of the tray icon's menu that opens the record of
+  // the reality checks of the last four weeks.
+  Append(MF_STRING, IDM_MY_PRACTICE, Tr("My Practice..."));
+  // Translators: an item of the tray icon's menu that opens the dream journal.
+  Append(MF_STRING, IDM_DREAM_JOURNAL, Tr("Dream Journal..."));
+  Append(MF_STRING, IDM_MAKER, kMakerHostName);  // an address, the same in every language
+  // Translators: the last item of the tray icon's menu: ends the program.
+  Append(MF_STRING, IDM_QUIT, Tr("Quit Application"));
+}
+
 }  // namespace
 
 void CreateTrayIcon(HWND mainWindow) {
@@ -68,24 +92,22 @@ void CreateTrayIcon(HWND mainWindow) {
   g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   g_trayIcon.uCallbackMessage = WM_TRAY_CALLBACK;
   g_trayIcon.hIcon = static_cast<HICON>(LoadImageA(g_instance, MAKEINTRESOURCEA(IDI_SOMNIVEX), IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
-  lstrcpynA(g_trayIcon.szTip, "Somnivex", sizeof g_trayIcon.szTip);
-  Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+  lstrcpynW(g_trayIcon.szTip, L"Somnivex", ARRAYSIZE(g_trayIcon.szTip));
+  Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
   // A program run as administrator would otherwise never hear that Explorer
   // (which runs as the user) made a new taskbar.
   ChangeWindowMessageFilterEx(mainWindow, RegisterWindowMessageA("TaskbarCreated"), MSGFLT_ALLOW, nullptr);
+  BuildTrayMenu(true);
+}
 
-  g_trayMenu = CreatePopupMenu();
-  AppendMenuA(g_trayMenu, MF_STRING | MF_CHECKED, IDM_STARTUP, "Invoke At Startup");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_SHOW, "Show Application");
-  AppendOptionMenus(g_trayMenu);
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_MY_PRACTICE, "My Practice...");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_DREAM_JOURNAL, "Dream Journal...");
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_MAKER, kMakerHostName);
-  AppendMenuA(g_trayMenu, MF_STRING, IDM_QUIT, "Quit Application");
+void RebuildTrayMenu() {
+  const bool startupChecked = IsStartupMenuChecked();
+  DestroyTrayMenu();  // with its submenus
+  BuildTrayMenu(startupChecked);
 }
 
 void AddTrayIconAgain() {
-  if (g_trayIcon.hWnd) Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+  if (g_trayIcon.hWnd) Shell_NotifyIconW(NIM_ADD, &g_trayIcon);
 }
 
 void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {
@@ -102,9 +124,10 @@ void HandleTrayNotify(HWND mainWindow, LPARAM mouseMessage) {
 }
 
 void SetTrayTip(const char* tip) {
-  if (!g_trayIcon.hWnd || lstrcmpA(g_trayIcon.szTip, tip) == 0) return;
-  lstrcpynA(g_trayIcon.szTip, tip, sizeof g_trayIcon.szTip);
-  Shell_NotifyIconA(NIM_MODIFY, &g_trayIcon);
+  const std::wstring wide = Widen(tip);
+  if (!g_trayIcon.hWnd || wide.compare(0, std::wstring::npos, g_trayIcon.szTip) == 0) return;
+  lstrcpynW(g_trayIcon.szTip, wide.c_str(), ARRAYSIZE(g_trayIcon.szTip));
+  Shell_NotifyIconW(NIM_MODIFY, &g_trayIcon);
 }
 
 void SetStartupMenuCheck(bool checked) {
@@ -120,4 +143,4 @@ void DestroyTrayMenu() {
   g_trayMenu = nullptr;
 }
 
-void RemoveTrayIcon() { Shell_NotifyIconA(NIM_DELETE, &g_trayIcon); }
+void RemoveTrayIcon() { Shell_NotifyIconW(NIM_DELETE, &g_trayIcon); }

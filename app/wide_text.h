@@ -1,7 +1,8 @@
-// File paths travel through the program as UTF-8 and meet the system as
-// UTF-16, so that a folder named in any script (C:\Users\Алексей\...) works
-// whatever the system's code page. Only paths take this road; every other
-// text is plain 8-bit as before.
+// File paths and the words the user reads travel through the program as
+// UTF-8 and meet the system as UTF-16, so that a folder named in any script
+// (C:\Users\Алексей\...) and a text in any language work whatever the
+// system's code page. Texts that are interfaces (window titles, class
+// names, settings keys) stay plain 8-bit.
 #pragma once
 
 #include <windows.h>

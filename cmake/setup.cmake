@@ -16,7 +16,7 @@ if(SMX_MAKENSIS)
             "-DSMX_VERSION_QUAD=${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}.0"
             "-DSMX_FILES=${SMX_DIST_DIR}" "-DSMX_LICENSE=${CMAKE_SOURCE_DIR}/LICENSE"
             "-DSMX_ART=${SMX_ART_DIR}" "-DSMX_OUTFILE=${SMX_SETUP}"
-            "-DSMX_TARGET=${smx_setup_target}"
+            "-DSMX_TARGET=${smx_setup_target}" "-DSMX_LANGUAGE_STRINGS=${SMX_INSTALLER_STRINGS}"
             "${CMAKE_SOURCE_DIR}/resources/installer/somnivex-setup.nsi"
     COMMENT "Installer ${SMX_SETUP}"
     VERBATIM)

@@ -82,9 +82,10 @@ HBITMAP DrawWordPicture(const char* text, const WordPictureStyle& style, int dpi
   t.align = TextAlign::Centre;
   t.weight = FW_BOLD;
   t.colour = kWordColour;
-  t.spacing = spacing * 10;
+  t.spacing = spacing;
   t.halo = edge;
   t.haloColour = kEdgeColour;
+  ForgetDrawnTexts(picture);
   DrawPictureTexts(picture, 100, {t});
 
   // Translucent over the desktop: every pixel's alpha scaled down.

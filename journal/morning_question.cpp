@@ -7,6 +7,7 @@
 #include "png/png_loader.h"
 #include "journal/dream_file.h"
 #include "journal/morning_clock.h"
+#include "journal/morning_words.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
 #include "journal/practice_summary.h"
@@ -125,21 +126,24 @@ void FreePictures() {
 
 // High contrast: both pictures in the plain look, every answer a bordered
 // box (lit: the highlight) under the words the pictures get, the x a cross.
-void DrawPlainPictures() {
-  for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
+// The places must be those of the DPI.
+void DrawPlainPictures(HBITMAP rest, HBITMAP lit, int dpi) {
+  for (HBITMAP picture : {rest, lit}) {
     std::vector<PlainControl> controls;
     for (const Place& place : kPlaces) {
       PlainControl c;
       c.rect = PlaceRect(place.id);
       c.glyph = place.id == IDC_MORNING_CLOSE ? PlainGlyph::Cross : PlainGlyph::Caption;
-      c.hot = picture == g_popup.lit;
+      c.hot = picture == lit;
       controls.push_back(c);
     }
-    DrawPlainPicture(picture, ScalePercentOfDpi(g_popup.dpi), {}, controls);
+    DrawPlainPicture(picture, ScalePercentOfDpi(dpi), {}, controls);
   }
 }
 
-// The pictures of the DPI's artwork set, and the places at that scale.
+// The pictures of the DPI's artwork set with their words in the language
+// in use (the answers' captions only while the answers show), and the
+// places at that scale.
 bool LoadPictures(HWND window, int dpi) {
   int size[2] = {0, 0}, litSize[2] = {0, 0};
   HBITMAP rest = nullptr, lit = nullptr;
@@ -158,6 +162,11 @@ bool LoadPictures(HWND window, int dpi) {
     DeleteObject(lit);
     return false;
   }
+  PlaceDialogControls(window, IDD_MORNING, dpi);
+  if (HighContrastOn()) DrawPlainPictures(rest, lit, dpi);
+  for (HBITMAP picture : {rest, lit}) ForgetDrawnTexts(picture);
+  DrawMorningWords(rest, false, !g_popup.offersJournal);
+  DrawMorningWords(lit, true, !g_popup.offersJournal);
   FreePictures();
   g_popup.rest = rest;
   g_popup.lit = lit;
@@ -165,8 +174,6 @@ bool LoadPictures(HWND window, int dpi) {
   g_popup.width = size[0];
   g_popup.height = size[1];
   g_popup.dpi = dpi;
-  PlaceDialogControls(window, IDD_MORNING, dpi);
-  if (HighContrastOn()) DrawPlainPictures();
   return true;
 }
 
@@ -279,6 +286,7 @@ void OnButtonUp(POINT client) {
     RecordPractice(pressed == IDC_MORNING_LUCID ? PracticeEvent::Lucid : PracticeEvent::Dream);
     g_popup.offersJournal = true;
     g_popup.dreamKind = pressed == IDC_MORNING_LUCID ? DreamKind::Lucid : DreamKind::Dream;
+    LoadPictures(g_popup.window, g_popup.dpi);  // without the captions it covers
     DrawJournalOffer();
     g_popup.hot = 0;
     Show();

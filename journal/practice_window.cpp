@@ -1,6 +1,7 @@
 #include "journal/practice_window.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "png/png_loader.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"
+#include "journal/practice_legend.h"
 #include "journal/practice_summary.h"
 #include "reminders/reminder_facts.h"
 #include "resources/resource_ids.h"
@@ -126,6 +128,168 @@ void DrawMoon(HDC dc, const Moons& moons, bool lucid, int centreX, int top) {
   AlphaBlend(dc, centreX - w / 2, top, w, h, source, 0, 0, w, h, blend);
   SelectObject(source, old);
   DeleteDC(source);
+}
+
+// The background's words, in rooms of the 100 % picture (460 x 324) that
+// put one line of English on the artwork's baselines (centred in the
+// room, with the DejaVu faces' ascent of 0.928 em and descent of 0.236 em)
+// and reach as far as the drawings around them allow.
+constexpr int kDesignWidth = 460;
+constexpr std::uint32_t kTitleColour = 0xE9EBFF;
+constexpr std::uint32_t kHeadingColour = 0xB9B2FF;
+constexpr std::uint32_t kLegendColour = 0x9EA6DC;
+
+PictureText Words(int left, int top, int right, int bottom, const char* text, int em, int minEm, int maxLines,
+                  std::uint32_t colour) {
+  PictureText t;
+  t.left = left;
+  t.top = top;
+  t.right = right;
+  t.bottom = bottom;
+  t.text = text;
+  t.em = em;
+  t.minEm = minEm;
+  t.maxLines = maxLines;
+  t.colour = colour;
+  return t;
+}
+
+// The legend under the chart, at 100 %: a sign of 8 pixels and 6 of
+// space before each item's words (9 pixels, condensed), 26 between two
+// items, between x 20 and 440; its rows of 13 pixels centred on y 274.
+constexpr int kLegendSign = 8;
+constexpr int kLegendSignSpace = 14;
+constexpr int kLegendGap = 26;
+constexpr int kLegendLeft = 20;
+constexpr int kLegendRight = 440;
+constexpr int kLegendMiddle = 274;
+constexpr int kLegendRow = 13;
+constexpr int kLegendEm = 9;
+
+// The context of the legend's words: "dream" alone is a word of its own.
+constexpr char kLegendContext[] = "My Practice legend";
+enum class LegendSign { Checked, Dismissed, Lucid, Dream };
+struct LegendEntry {
+  LegendSign sign;
+  const char* words;
+};
+const LegendEntry kLegend[] = {
+    // Translators: an item of the legend under My Practice's chart, after
+    // a bar's colour: the checks done that day. The four items share one
+    // row of 420 pixels (two rows if needed), in small condensed letters.
+    {LegendSign::Checked, NC_("My Practice legend", "checks done")},
+    // Translators: an item of the legend under My Practice's chart, after
+    // the paler bar's colour: reminders dismissed without doing the check.
+    // The four items share one row of 420 pixels (two rows if needed).
+    {LegendSign::Dismissed, NC_("My Practice legend", "dismissed without a check")},
+    // Translators: an item of the legend under My Practice's chart, after
+    // a bright moon: the night after that day brought a lucid dream. The
+    // four items share one row of 420 pixels (two rows if needed).
+    {LegendSign::Lucid, NC_("My Practice legend", "lucid night")},
+    // Translators: an item of the legend under My Practice's chart, after
+    // a dim moon: the night after that day brought a dream. The four items
+    // share one row of 420 pixels (two rows if needed).
+    {LegendSign::Dream, NC_("My Practice legend", "dream")},
+};
+
+// The width of a text in the legend's font at em pixels, as the picture's
+// words measure it.
+int MeasureWords(HDC dc, const char* text, int em) {
+  const std::wstring wide = Widen(text);
+  HFONT font = CreatePictureFont(em, FW_NORMAL, true, wide.c_str());
+  if (!font) return 0;
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size = {};
+  GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  return size.cx;
+}
+
+// The legend laid out from its words as they measure in the language in
+// use: the signs drawn with GDI and the moons' pictures, the words as the
+// picture's words.
+void DrawLegend(HWND window, HBITMAP picture, int dpi, int scale) {
+  auto scaled = [scale](int v) { return (v * scale + 50) / 100; };
+  const int em = scaled(kLegendEm);
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return;
+  std::vector<LegendItem> items;
+  for (const LegendEntry& entry : kLegend) {
+    items.push_back({scaled(kLegendSignSpace), MeasureWords(dc, TrC(kLegendContext, entry.words), em)});
+  }
+  const LegendLayout layout =
+      LayOutLegend(items, scaled(kLegendGap), scaled(kLegendLeft), scaled(kLegendRight), 2);
+  const int row = scaled(kLegendRow);
+  const int firstRow = scaled(kLegendMiddle) - layout.rows * row / 2;
+  const int sign = scaled(kLegendSign);
+  Moons moons = LoadMoons(window, dpi);
+  HGDIOBJ old = SelectObject(dc, picture);
+  std::vector<PictureText> texts;
+  for (std::size_t i = 0; i < layout.places.size(); ++i) {
+    const LegendPlace& place = layout.places[i];
+    const int top = firstRow + place.row * row;
+    // The sign stands on the words' baseline as the artwork drew it: a
+    // pixel above the row's middle.
+    const int middle = top + row / 2 - scaled(1);
+    const int centre = place.left + sign / 2;
+    switch (kLegend[i].sign) {
+      case LegendSign::Checked:
+      case LegendSign::Dismissed: {
+        HBRUSH brush = CreateSolidBrush(kLegend[i].sign == LegendSign::Checked ? g_chart.checked : g_chart.dismissed);
+        HGDIOBJ oldBrush = SelectObject(dc, brush);
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+        const int round = scaled(3);
+        const int signTop = middle - sign / 2;
+        RoundRect(dc, place.left, signTop, place.left + sign + 1, signTop + sign + 1, round, round);
+        SelectObject(dc, oldPen);
+        SelectObject(dc, oldBrush);
+        DeleteObject(brush);
+        break;
+      }
+      case LegendSign::Lucid:
+      case LegendSign::Dream: {
+        const int m = kLegend[i].sign == LegendSign::Lucid ? 0 : 1;
+        DrawMoon(dc, moons, m == 0, centre, middle - moons.size[m][1] / 2);
+        break;
+      }
+    }
+    PictureText words = Words(place.left + items[i].sign, top, place.left + items[i].sign + place.words, top + row,
+                              TrC(kLegendContext, kLegend[i].words), em, scaled(7), 1, kLegendColour);
+    words.condensed = true;
+    texts.push_back(words);
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  FreeMoons(moons);
+  GdiFlush();
+  DrawPictureTexts(picture, 100, texts);
+}
+
+// The words of the background in the language in use: the title, the
+// span it shows, the chart's heading and the legend.
+void DrawBackgroundWords(HWND window, HBITMAP picture, int dpi) {
+  BITMAP bm = {};
+  if (!GetObjectA(picture, sizeof bm, &bm) || bm.bmWidth <= 0) return;
+  const int scale = (bm.bmWidth * 100 + kDesignWidth / 2) / kDesignWidth;
+  // Translators: the title of the My Practice window, in large thin
+  // letters. Room: one line of 200 pixels.
+  PictureText title = Words(58, 13, 258, 44, Tr("My Practice"), 25, 16, 1, kTitleColour);
+  title.weight = FW_EXTRALIGHT;
+  title.spacing = 1.2;
+  // Translators: under the title of the My Practice window: the span its
+  // chart shows. Room: 198 x 20 pixels, one line or two, small letters.
+  PictureText span = Words(60, 43, 258, 63, Tr("the last four weeks"), 10, 8, 2, kLegendColour);
+  span.condensed = true;
+  span.spacing = 0.3;
+  // Translators: the heading of My Practice's chart, in small bold
+  // capitals with wide letter spacing. Room: 408 x 23 pixels, one line or
+  // two.
+  PictureText heading = Words(26, 80, 434, 103, Tr("CHECKS DONE, DAY BY DAY"), 10, 8, 2, kHeadingColour);
+  heading.weight = FW_BOLD;
+  heading.spacing = 1.6;
+  DrawPictureTexts(picture, scale, {title, span, heading});
+  DrawLegend(window, picture, dpi, scale);
 }
 
 // The date under a column, as the language writes a day and its month.
@@ -286,6 +450,8 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   size->cy = pictureSize[1];
   g_chart = ChartColoursNow();
   if (HighContrastOn()) DrawPlainPicture(picture, ScalePercentOfDpi(dpi), {}, {});
+  ForgetDrawnTexts(picture);
+  DrawBackgroundWords(window, picture, dpi);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, picture);
   SetBkMode(dc, TRANSPARENT);

@@ -116,10 +116,10 @@ void KillProcessesByName(const std::string& imagePath) {
 
 bool StartHollow() {
   if (IsProcessRunning(g_paths.hollowProgram)) return true;
-  // hollow speaks the language in use here: "-run language=de".
-  const std::wstring arguments = L"-run " + Widen(std::string(kHollowLanguageArgument) + LanguageInUse());
-  const HINSTANCE result = ShellExecuteW(nullptr, L"open", Widen(g_paths.hollowProgram).c_str(), arguments.c_str(),
-                                         nullptr, SW_SHOWNORMAL);
+  // hollow shows its questions in the language in use here: "-run language=de".
+  const std::wstring arguments = Widen(std::string("-run ") + kHollowLanguageArgument + LanguageInUse());
+  const HINSTANCE result =
+      ShellExecuteW(nullptr, L"open", Widen(g_paths.hollowProgram).c_str(), arguments.c_str(), nullptr, SW_SHOWNORMAL);
   if (reinterpret_cast<INT_PTR>(result) > 32) return true;
   // Missing, blocked by a virus scanner, or no program at all: the user is
   // told, and the reality checks go on without the Vododi Reminders.

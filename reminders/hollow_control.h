@@ -12,7 +12,8 @@ inline constexpr const char kHollowWindow2[] = "SM Vododi Reminders 2";
 bool IsProcessRunning(const std::string& imagePath);
 // Ends every such process, exit code 9, and waits (bounded) until each has ended.
 void KillProcessesByName(const std::string& imagePath);
-// Starts hollow.exe -run beside the program unless it runs. When the shell
+// Starts hollow.exe beside the program unless it runs, with "-run
+// language=<code>" naming the language in use. When the shell
 // cannot start it, shows error 122 and returns false: the program goes on.
 bool StartHollow();
 // Asks both windows of our hollow to close, then ends whatever of it is left.

@@ -9,11 +9,14 @@
 #include "png/png_loader.h"
 #include "journal/dream_folder.h"
 #include "journal/practice_journal.h"
+#include "reminders/check_words.h"
 #include "reminders/text_check.h"
 #include "reminders/text_check_draw.h"
 #include "resources/resource_ids.h"
+#include "settings/language.h"
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/plain_look.h"
 #include "skin/system_look.h"
 
@@ -70,14 +73,17 @@ void ChooseCheck() {
 }
 
 // The picture of the current kind for the DPI of the monitor the popup is
-// on, with the text check's word and time or the dream sign drawn in; the
-// one it replaces is freed. Straight alpha, not yet premultiplied.
+// on, with its words in the language in use and the text check's word and
+// time or the dream sign drawn in; the one it replaces is freed. Straight
+// alpha, not yet premultiplied.
 bool LoadPopupPicture(HWND window, int dpi) {
   int size[2] = {0, 0};
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
+  ForgetDrawnTexts(bitmap);
   // High contrast: the same size and words, on the plain look.
   if (HighContrastOn()) DrawPlainPicture(bitmap, ScalePercentOfDpi(dpi), {}, {});
+  DrawCheckWords(bitmap, g_realityCheck.kind);
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
   } else if (g_realityCheck.kind == static_cast<int>(CheckKind::DreamSign)) {
@@ -107,9 +113,10 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   }
 }
 
-// High contrast came, went or changed its colours: the picture again, in
-// its new look, shown at once when the popup is up.
-void OnSystemLookChanged(HWND window) {
+// The picture drawn again, shown at once when the popup is up, else kept
+// premultiplied for the next fade-in: with its words in another language,
+// or in a new look (high contrast came, went or changed its colours).
+void DrawAgain(HWND window) {
   if (!LoadPopupPicture(window, g_realityCheck.dpi)) return;
   if (g_realityCheck.visible) {
     PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
@@ -168,7 +175,7 @@ void ShowRealityCheck() {
 }
 
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
+  if (SystemLookChanged(message, wParam)) DrawAgain(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);
@@ -192,6 +199,10 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
     case kDpiChangedMessage:
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
+    case kLanguageChangedMessage:
+      DrawAgain(window);
+      SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
+      return TRUE;
     case WM_CLOSE:
       ShutdownApplication(g_mainWindow);
   }

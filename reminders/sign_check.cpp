@@ -19,9 +19,11 @@ int LineHeight(int em) { return static_cast<int>(std::ceil(em * kLineEm)); }
 }  // namespace
 
 std::string SignCheckCaption(std::string_view sign) {
-  std::string caption = "Dream sign: ";
-  caption += sign;
-  return caption;
+  // Translators: the heading line of the dream-sign reality check; {sign}
+  // is one of the user's own dream signs ("flying"). One bold line of 277
+  // pixels at 100 % (about 25 characters with the sign); a long sign is
+  // cut with an ellipsis.
+  return FillText(Tr("Dream sign: {sign}"), {{"sign", sign}});
 }
 
 SignCheckLayout LayOutSignCheck(int scalePercent, int questionLines) {

@@ -10,17 +10,22 @@
 #include <vector>
 
 #include "reminders/text_check.h"
+#include "settings/translation.h"
 #include "skin/text_fit.h"
 
 // The space the sign check's artwork leaves free for its lines, in the
 // pixels of the 100 % picture (337 x 222). Nothing is drawn outside it.
 inline constexpr CheckRect kSignCheckArea = {24, 72, 313, 184};
-// The question under the sign, wrapped onto two lines where one is too narrow.
-inline constexpr char kSignCheckQuestion[] = "Is it here? Look around, then check again.";
+// The question under the sign, wrapped onto two lines where one is too
+// narrow; looked up with Tr where it is drawn.
+// Translators: the question of the dream-sign reality check, under "Dream
+// sign: ...": two lines of 277 pixels at most at 100 %, normal 13-pixel
+// type (about 45 characters a line).
+inline constexpr char kSignCheckQuestion[] = N_("Is it here? Look around, then check again.");
 inline constexpr int kSignQuestionLines = 2;
 
 
-// "Dream sign: " and the sign.
+// "Dream sign: " and the sign, in the language in use.
 std::string SignCheckCaption(std::string_view sign);
 
 // Where the lines go in the picture drawn for `scalePercent`, for a

@@ -14,7 +14,9 @@
 inline constexpr int kShortestCheckWord = 4;
 inline constexpr int kLongestCheckWord = 7;
 
-// Plain, everyday English words of 4 to 7 lower-case letters.
+// Plain, everyday English words of 4 to 7 lower-case letters; each is
+// shown in the language in use: TrC(kCheckWordContext, word).
+inline constexpr char kCheckWordContext[] = "check word";
 extern const char* const kCheckWords[];
 extern const int kCheckWordCount;
 

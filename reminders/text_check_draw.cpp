@@ -8,6 +8,7 @@
 
 #include "reminders/sign_check.h"
 #include "reminders/text_check.h"
+#include "settings/translation.h"
 #include "skin/picture_text.h"
 
 namespace {
@@ -51,7 +52,7 @@ bool DrawTextCheck(HBITMAP picture, const char* word, const char* clock) {
   const TextCheckLayout layout = LayOutTextCheck(scale);
   // A font wider than the layout's bound is drawn smaller until it fits.
   return DrawPictureTexts(picture, 100,
-                          {Line(layout.word, layout.wordEm, layout.wordEm / 2, word, kTextColour),
+                          {Line(layout.word, layout.wordEm, layout.wordEm / 2, TrC(kCheckWordContext, word), kTextColour),
                            Line(layout.time, layout.timeEm, layout.timeEm / 2, clock, kWarmColour)});
 }
 
@@ -66,6 +67,6 @@ bool DrawSignCheck(HBITMAP picture, const std::string& sign) {
   const std::string caption = SignCheckCaption(sign);
   return DrawPictureTexts(picture, 100,
                           {Line(layout.caption, layout.captionEm, layout.captionMinEm, caption.c_str(), kWarmColour),
-                           Line(question, layout.questionEm, layout.questionMinEm, kSignCheckQuestion, kTextColour,
+                           Line(question, layout.questionEm, layout.questionMinEm, Tr(kSignCheckQuestion), kTextColour,
                                 false, kSignQuestionLines)});
 }

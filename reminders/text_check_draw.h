@@ -6,7 +6,8 @@
 
 #include <string>
 
-// Writes `word` and `clock` into the free area of the text check's picture:
+// Writes `word` (an English word of kCheckWords, drawn in the language in
+// use) and `clock` into the free area of the text check's picture:
 // a straight-alpha 32-bit DIB section, not yet premultiplied. The layout
 // follows the picture's own size (337 pixels wide at 100 %). False when the
 // bitmap is not a 32-bit DIB section or GDI fails; the picture is then

@@ -146,5 +146,10 @@
 #define IDM_MORNING_QUESTION  415
 #define IDM_MY_PRACTICE       421
 #define IDM_DREAM_JOURNAL     422
+/* Options > Language: "Windows Default", then the languages the program
+   carries in their order (English first), at most 16 */
+#define IDM_LANGUAGE_DEFAULT  430
+#define IDM_LANGUAGE_FIRST    431
+#define IDM_LANGUAGE_LAST     446
 
 #endif

@@ -8,7 +8,6 @@
 
 #include "app/app_globals.h"
 #include "app/maker_info.h"
-#include "app/wide_text.h"
 #include "resources/resource_ids.h"
 #include "settings/language.h"
 #include "settings/shell_open.h"
@@ -61,7 +60,7 @@ PictureText Centred(int left, int top, int right, int bottom, const char* text, 
   t.weight = weight;
   t.condensed = condensed;
   t.colour = colour;
-  t.spacing = spacing;
+  t.spacing = spacing / 10.0;
   t.opacity = opacity;
   t.align = TextAlign::Centre;
   return t;
@@ -124,9 +123,12 @@ void DrawButtonWords(const SkinButton& button, int dpi, PictureText words, std::
                      std::uint32_t hoverColour) {
   const int scale = ScalePercentOfDpi(dpi);
   words.colour = colour;
-  if (button.normal) DrawPictureTexts(button.normal, scale, {words});
-  words.colour = hoverColour;
-  if (button.hover) DrawPictureTexts(button.hover, scale, {words});
+  for (HBITMAP picture : {button.normal, button.hover}) {
+    if (!picture) continue;
+    ForgetDrawnTexts(picture);  // the button's pictures are made afresh for each drawing
+    DrawPictureTexts(picture, scale, {words});
+    words.colour = hoverColour;
+  }
   if (button.window) InvalidateRect(button.window, nullptr, FALSE);
 }
 
@@ -192,13 +194,6 @@ void InitAboutBox(HWND window) {
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
 }
 
-void OpenHelp() {
-  const HINSTANCE local = ShellExecuteW(nullptr, L"open", Widen(g_paths.helpPage).c_str(), nullptr, nullptr, SW_SHOWMAXIMIZED);
-  if (reinterpret_cast<INT_PTR>(local) <= 32) {
-    ShellExecuteA(nullptr, "open", kOnlineHelpPage, nullptr, nullptr, SW_SHOWNORMAL);
-  }
-}
-
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
@@ -225,7 +220,7 @@ INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDC_ABOUT_HELP:
-          OpenHelp();
+          OpenHelpPage(g_paths.helpPage);
           break;
         case IDC_ABOUT_VISIT:
           OpenWithShell(kMakerHomePage);

@@ -3,8 +3,13 @@
 
 #include <windows.h>
 
+#include "settings/translation.h"
+
+// The title is how the box is found; it is never translated.
 inline constexpr const char kAboutTitle[] = "SMX About";
-inline constexpr const char kHelpTooltip[] = "help,license and other info.";
+// Translators: the tooltip of the about box's Help button; one line of at
+// most about 50 characters.
+inline constexpr const char kHelpTooltip[] = N_("help,license and other info.");
 
 // Runs the about box modally (template 101, no owner) until it is closed.
 void RunAboutBox();

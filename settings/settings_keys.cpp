@@ -65,6 +65,18 @@ bool ParseMorning(const std::string& value, OptionalSettings& into) {
   return ParseChoice(value, kMorningOn, kMorningOff, into.morningQuestion);
 }
 
+// A language code: 1 to 15 ASCII letters, digits, '_' or '-'. Whether the
+// program carries that language is decided where the language is chosen.
+bool ParseLanguage(const std::string& value, OptionalSettings& into) {
+  if (value.empty() || value.size() > 15) return false;
+  for (char c : value) {
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter && !(c >= '0' && c <= '9') && c != '_' && c != '-') return false;
+  }
+  into.language = value;
+  return true;
+}
+
 }  // namespace
 
 const OptionalKey kOptionalKeys[] = {
@@ -74,6 +86,7 @@ const OptionalKey kOptionalKeys[] = {
     {kKeyTiming, ParseTiming},
     {kKeyChecks, ParseChecks},
     {kKeyMorning, ParseMorning},
+    {kKeyLanguage, ParseLanguage},
 };
 const int kOptionalKeyCount = static_cast<int>(sizeof kOptionalKeys / sizeof kOptionalKeys[0]);
 

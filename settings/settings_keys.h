@@ -44,6 +44,10 @@ inline constexpr const char kChecksHand[] = "hand";
 inline constexpr const char kKeyMorning[] = "morning";  // "off" or "on"
 inline constexpr const char kMorningOff[] = "off";
 inline constexpr const char kMorningOn[] = "on";
+// The language of the words: a code of the program's languages ("de",
+// "pt_BR"); absent means Windows' display language where the program has
+// it, else English.
+inline constexpr const char kKeyLanguage[] = "language";
 
 // The optional settings as the program uses them. The initial values are
 // the behaviour when a key is absent.
@@ -59,6 +63,9 @@ struct OptionalSettings {
   bool varyChecks = false;
   // The morning question about the night.
   bool morningQuestion = true;
+  // The "language" setting as written (letters, digits, '_' and '-');
+  // empty for Windows' language.
+  std::string language;
 };
 
 // One optional key: its name and the parser that stores a good value in

@@ -226,10 +226,13 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<P
     HBITMAP copy = OpaqueCopy(dialog, picture);
     DeleteObject(picture);
     picture = copy;
-    if (picture && plain) {
-      DrawPlainPicture(picture, ScalePercentOfDpi(dpi), words, {});
-    } else if (picture) {
-      DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+    if (picture) {
+      ForgetDrawnTexts(picture);  // a new picture, perhaps under a deleted one's handle
+      if (plain) {
+        DrawPlainPicture(picture, ScalePercentOfDpi(dpi), words, {});
+      } else {
+        DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+      }
     }
   }
   if (picture) {

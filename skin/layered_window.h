@@ -27,4 +27,10 @@ void ApplyRegionResource(HWND window, int resourceId);
 void CenterWindowOn(HWND window, HWND reference, HWND verticalReference);
 void ShowMainWindow(HWND window);
 HFONT CreatePointFont(const char* face, int points, int weight, int escapement);
+// A tooltip over the dialog's control: `text` is the English text (UTF-8),
+// shown in the language in use. Adding a tool for the same control again
+// replaces its text.
 bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon);
+// Gives every tooltip added on this thread the words of the language in
+// use now (after a change of language).
+void RenewTooltips();

@@ -169,16 +169,43 @@ HFONT FontOf(Canvas& c, int em, int weight, bool condensed, const std::wstring& 
   return font;
 }
 
+// The advances of a line's characters, `spacing` pixels apart beyond
+// their own widths as the artwork's letter spacing sets them (a fraction
+// of a pixel adds up along the line; none after the last character), and
+// the width the line then takes. False when GDI cannot measure it.
+bool SpacedAdvances(HDC dc, const std::wstring& line, double spacing, std::vector<INT>* advances, int* width) {
+  const int n = static_cast<int>(line.size());
+  advances->assign(static_cast<std::size_t>(n), 0);
+  *width = 0;
+  if (n == 0) return true;
+  std::vector<INT> ends(static_cast<std::size_t>(n), 0);
+  SIZE size = {};
+  if (!GetTextExtentExPointW(dc, line.c_str(), n, 0, nullptr, ends.data(), &size)) return false;
+  auto start = [&](int i) {
+    const int own = i == 0 ? 0 : ends[static_cast<std::size_t>(i - 1)];
+    return own + static_cast<int>(std::min(i, n - 1) * spacing + 0.5);
+  };
+  for (int i = 0; i < n; ++i) (*advances)[static_cast<std::size_t>(i)] = start(i + 1) - start(i);
+  *width = start(n);
+  return true;
+}
+
 // The width of a UTF-8 line in pixels; past any width when the font
 // cannot be made, so that nothing unmeasured is drawn.
-int MeasureLine(Canvas& c, HFONT font, std::string_view text) {
+int MeasureLine(Canvas& c, HFONT font, std::string_view text, double spacing) {
   if (!font) return 1 << 30;
   const std::wstring wide = Wide(text);
-  SIZE size = {};
   HGDIOBJ old = SelectObject(c.dc, font);
-  const BOOL ok = GetTextExtentPoint32W(c.dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+  int width = 1 << 30;
+  if (spacing > 0) {
+    std::vector<INT> advances;
+    if (!SpacedAdvances(c.dc, wide, spacing, &advances, &width)) width = 1 << 30;
+  } else {
+    SIZE size = {};
+    if (GetTextExtentPoint32W(c.dc, wide.c_str(), static_cast<int>(wide.size()), &size)) width = size.cx;
+  }
   SelectObject(c.dc, old);
-  return ok ? size.cx : 1 << 30;
+  return width;
 }
 
 // The coverage of the mask's rectangle, the most of its three channels.
@@ -276,34 +303,38 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
   if (width <= 0 || room.bottom <= room.top || !t.text || !*t.text) return true;
   const std::wstring sample = Wide(t.text);
   const int maxLines = std::max(1, t.maxLines);
-  // Lines may also be limited by the room's height at the em chosen.
+  const int roomHeight = room.bottom - room.top;
+  const double spacing = t.spacing > 0 ? t.spacing * scale / 100 : 0;
   const MeasureText measure = [&](int size, std::string_view line) {
-    return MeasureLine(c, FontOf(c, size, t.weight, t.condensed, sample), line);
+    return MeasureLine(c, FontOf(c, size, t.weight, t.condensed, sample), line, spacing);
   };
-  // Letter spacing counts in every measure: GDI adds it to the extents.
-  const int extra = t.spacing > 0 ? (t.spacing * scale + 500) / 1000 : 0;
-  SetTextCharacterExtra(c.dc, extra);
-  FittedText fitted;
-  for (int lines = 1; lines <= maxLines; ++lines) {
-    FittedText tried = FitText(t.text, width, em, minEm, lines, measure);
-    HFONT font = FontOf(c, tried.em, t.weight, t.condensed, sample);
+  const auto heightAt = [&](int size) {
     TEXTMETRICW tm = {};
-    HGDIOBJ old = SelectObject(c.dc, font);
+    HGDIOBJ old = SelectObject(c.dc, FontOf(c, size, t.weight, t.condensed, sample));
     GetTextMetricsW(c.dc, &tm);
     SelectObject(c.dc, old);
-    const int tall = static_cast<int>(tried.lines.size()) * tm.tmHeight;
-    // More lines than the room is high for: the fewer lines, cut, stay.
-    if (lines > 1 && tall > room.bottom - room.top) break;
-    fitted = std::move(tried);
+    return static_cast<int>(tm.tmHeight);
+  };
+  // As many lines as the text breaks into (at least one) first; a text
+  // that had to be cut tries one line more. Lines past the first are also
+  // held to the room's height: their em is made smaller until they stack
+  // inside it, and where even the smallest em does not stack, the fewer
+  // lines (cut) stay.
+  const int broken = 1 + static_cast<int>(std::count(sample.begin(), sample.end(), L'\n'));
+  const int fewest = std::min(broken, maxLines);
+  FittedText fitted;
+  for (int lines = fewest; lines <= maxLines; ++lines) {
+    int top = em;
+    while (lines > 1 && top > minEm && lines * heightAt(top) > roomHeight) --top;
+    FittedText next = FitText(t.text, width, top, std::min(minEm, top), lines, measure);
+    if (lines > fewest && static_cast<int>(next.lines.size()) * heightAt(next.em) > roomHeight) break;
+    fitted = std::move(next);
     bool cut = false;
     for (const std::string& l : fitted.lines) cut = cut || l.find(kEllipsis) != std::string::npos;
     if (!cut) break;
   }
   HFONT font = FontOf(c, fitted.em, t.weight, t.condensed, sample);
-  if (!font) {
-    SetTextCharacterExtra(c.dc, 0);
-    return false;
-  }
+  if (!font) return false;
   TEXTMETRICW tm = {};
   HGDIOBJ old = SelectObject(c.dc, font);
   GetTextMetricsW(c.dc, &tm);
@@ -319,7 +350,6 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
                std::min<LONG>(c.height, std::max<LONG>(room.bottom, top + block) + halo)};
   if (area.left >= area.right || area.top >= area.bottom) {
     SelectObject(c.dc, old);
-    SetTextCharacterExtra(c.dc, 0);
     return true;
   }
   GdiFlush();
@@ -332,17 +362,24 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
     const std::wstring line = Wide(fitted.lines[static_cast<std::size_t>(i)]);
     cut = cut || fitted.lines[static_cast<std::size_t>(i)].find(kEllipsis) != std::string::npos;
     SIZE size = {};
-    GetTextExtentPoint32W(c.dc, line.c_str(), static_cast<int>(line.size()), &size);
+    std::vector<INT> advances;
+    if (spacing > 0) {
+      int spaced = 0;
+      SpacedAdvances(c.dc, line, spacing, &advances, &spaced);
+      size.cx = spaced;
+    } else {
+      GetTextExtentPoint32W(c.dc, line.c_str(), static_cast<int>(line.size()), &size);
+    }
     int x = room.left;
     if (t.align == TextAlign::Centre) x = room.left + (width - size.cx) / 2;
     if (t.align == TextAlign::Right) x = room.right - size.cx;
     const int y = top + i * lineHeight;
-    TextOutW(c.dc, x, y, line.c_str(), static_cast<int>(line.size()));
+    ExtTextOutW(c.dc, x, y, 0, nullptr, line.c_str(), static_cast<UINT>(line.size()),
+                advances.empty() ? nullptr : advances.data());
     ink.left = std::min<LONG>(ink.left, x);
     ink.right = std::max<LONG>(ink.right, x + size.cx);
   }
   SelectObject(c.dc, old);
-  SetTextCharacterExtra(c.dc, 0);
   GdiFlush();
   std::vector<std::uint8_t> coverage;
   ReadCoverage(c, area, &coverage);
@@ -390,11 +427,6 @@ bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<Pictu
   Canvas c;
   if (!OpenCanvas(picture, &c)) return false;
   if (scalePercent <= 0) scalePercent = 100;
-  // What an earlier drawing recorded for this handle belongs to a picture
-  // since deleted (its handle taken again) or drawn over afresh.
-  std::vector<DrawnText>& drawn = Drawn();
-  drawn.erase(std::remove_if(drawn.begin(), drawn.end(), [picture](const DrawnText& d) { return d.picture == picture; }),
-              drawn.end());
   bool ok = true;
   for (const PictureText& t : texts) ok = DrawOne(c, scalePercent, t) && ok;
   CloseCanvas(&c);
@@ -403,6 +435,17 @@ bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<Pictu
 
 const std::vector<DrawnText>& DrawnTexts() { return Drawn(); }
 void ForgetDrawnTexts() { Drawn().clear(); }
+
+void NoteDrawnText(HBITMAP picture, const RECT& room, const RECT& ink, bool cut) {
+  ForgetDrawnTexts(picture);
+  Drawn().push_back({picture, room, ink, cut});
+}
+
+void ForgetDrawnTexts(HBITMAP picture) {
+  std::vector<DrawnText>& drawn = Drawn();
+  drawn.erase(std::remove_if(drawn.begin(), drawn.end(), [picture](const DrawnText& d) { return d.picture == picture; }),
+              drawn.end());
+}
 
 int CountTextFaults() {
   const std::vector<DrawnText>& drawn = Drawn();

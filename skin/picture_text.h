@@ -26,12 +26,12 @@ struct PictureText {
   TextAlign align = TextAlign::Left;
   int weight = FW_NORMAL;    // FW_EXTRALIGHT, FW_NORMAL, FW_BOLD
   bool condensed = false;    // the artwork's narrow face
-  int spacing = 0;           // extra room after each letter, in tenths of a pixel at 100 %
   std::uint32_t colour = 0xFFFFFF;  // 0xRRGGBB
   std::uint8_t opacity = 255;
   int halo = 0;              // a soft dark edge this many pixels wide (at 100 %), for words over any desktop
   std::uint32_t haloColour = 0x14124A;
   bool topAligned = false;   // lines from the room's top rather than centred in it
+  double spacing = 0;        // extra space after every character, in pixels at 100 % (the artwork's letter spacing)
 };
 
 // Draws the texts into a 32-bit DIB section drawn for `scalePercent`.
@@ -39,9 +39,7 @@ struct PictureText {
 bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<PictureText>& texts);
 
 // What the last drawings put where, for the tests: every text's room and
-// the box its lines take, in the picture's pixels. A drawing replaces what
-// was recorded for its picture's handle before (a picture drawn afresh, or
-// a deleted one whose handle came back).
+// the box its lines take, in the picture's pixels.
 struct DrawnText {
   HBITMAP picture;
   RECT room;
@@ -50,6 +48,12 @@ struct DrawnText {
 };
 const std::vector<DrawnText>& DrawnTexts();
 void ForgetDrawnTexts();
+// Notes a text drawn elsewhere (a label's) in the same list, in place of
+// what was noted for the same picture before.
+void NoteDrawnText(HBITMAP picture, const RECT& room, const RECT& ink, bool cut);
+// Forgets what was drawn into one picture: called for a picture just made,
+// whose handle may be that of one deleted since.
+void ForgetDrawnTexts(HBITMAP picture);
 // How many drawn texts reach outside their room or overlap another text
 // of the same picture.
 int CountTextFaults();

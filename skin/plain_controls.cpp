@@ -71,20 +71,15 @@ bool PaintPlainToggle(const SkinToggle* t, HWND window) {
   return true;
 }
 
-bool PaintPlainLabel(const SkinLabel* l, HWND window) {
+bool PaintPlainPanel(HDC dc, int width, int height) {
   if (!HighContrastOn()) return false;
-  PAINTSTRUCT ps;
-  HDC context = BeginPaint(window, &ps);
-  RECT r = {};
-  GetClientRect(window, &r);
+  const RECT r = {0, 0, width, height};
   const PlainColours colours = SystemPlainColours();
   HBRUSH back = CreateSolidBrush(colours.back);
-  FillRect(context, &r, back);
+  FillRect(dc, &r, back);
   DeleteObject(back);
   HBRUSH edge = CreateSolidBrush(colours.text);
-  FrameRect(context, &r, edge);
+  FrameRect(dc, &r, edge);
   DeleteObject(edge);
-  if (!l->text.empty()) DrawSkinText(context, l->text, colours.text, l->textRect, l->font);
-  EndPaint(window, &ps);
   return true;
 }

@@ -8,7 +8,6 @@
 #pragma once
 
 #include "skin/plain_look.h"
-#include "skin/skin_label.h"
 #include "skin/skin_manager.h"
 
 // What the button shows in high contrast (its caption, unless told).
@@ -18,4 +17,6 @@ void SetPlainGlyph(HWND control, PlainGlyph glyph);
 // high contrast is on; false otherwise, having done nothing.
 bool PaintPlainButton(const SkinButton* b, HWND window);
 bool PaintPlainToggle(const SkinToggle* t, HWND window);
-bool PaintPlainLabel(const SkinLabel* l, HWND window);
+// A label's panel: the background with a border, width x height, into the
+// label's paint buffer; false (nothing drawn) when high contrast is off.
+bool PaintPlainPanel(HDC dc, int width, int height);

@@ -5,7 +5,7 @@
 #include "skin/skin_manager.h"
 
 struct SkinLabel {
-  std::string text;       // drawn at every paint; empty draws nothing
+  std::string text;       // UTF-8, drawn at every paint; empty draws nothing
   COLORREF textColor = 0;
   RECT textRect = {0, 0, 0, 0};  // left and top are the text origin
   HFONT font = nullptr;   // none: the paint context's current font
@@ -16,6 +16,11 @@ struct SkinLabel {
   int bufferWidth = 0;
   int bufferHeight = 0;
   HWND window = nullptr;
+  // 0: the text is drawn as it is, clipped at the picture's edges. Else a
+  // text too big for the room from its origin to the picture's edges is set
+  // smaller, down to this share (percent) of the font's size, then
+  // wrapped, then cut with an ellipsis (SetLabelFit).
+  int fitPercent = 0;
 };
 
 struct SkinColorStatic {
@@ -34,6 +39,10 @@ void SetTextOrigin(SkinLabel* l, int x, int y);
 // non-zero and a font); otherwise the label keeps its own.
 void SetLabelText(SkinLabel* l, const char* text, COLORREF colour, HFONT font);
 void ShowLabel(SkinLabel* l, bool visible);
+// Makes the label fit its texts into its room (see fitPercent). Each paint
+// notes the room and the ink of its text for CountTextFaults (as
+// NoteDrawnText does).
+void SetLabelFit(SkinLabel* l, int minPercent);
 void SetHint(SkinLabel* control, SkinLabel* label, const char* text);
 void ShowHint(SkinLabel* control);
 
@@ -48,6 +57,7 @@ std::string GetStaticText(const SkinColorStatic* entry);
 void SetStaticText(SkinColorStatic* entry, const char* text);
 void ShowStatic(SkinColorStatic* entry, bool visible);
 
-// Draws text with the caption layout shared by labels and button captions:
-// font if any, colour, transparent background, DT_NOPREFIX in the rectangle.
+// Draws text (UTF-8) with the caption layout shared by labels and button
+// captions: font if any, colour, transparent background, DT_NOPREFIX in the
+// rectangle.
 void DrawSkinText(HDC context, const std::string& text, COLORREF colour, const RECT& rect, HFONT font);

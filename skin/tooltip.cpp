@@ -4,6 +4,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+#include <vector>
+
+#include "settings/translation.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -16,12 +20,53 @@ struct TipSearch {
 
 BOOL CALLBACK FindTip(HWND window, LPARAM param) {
   TipSearch& search = *reinterpret_cast<TipSearch*>(param);
-  char name[32] = {};
-  if (GetWindow(window, GW_OWNER) != search.owner || !GetClassNameA(window, name, sizeof name)) return TRUE;
-  const bool balloon = (GetWindowLongA(window, GWL_STYLE) & TTS_BALLOON) != 0;
-  if (lstrcmpiA(name, TOOLTIPS_CLASSA) != 0 || balloon != search.balloon) return TRUE;
+  wchar_t name[32] = {};
+  if (GetWindow(window, GW_OWNER) != search.owner || !GetClassNameW(window, name, 32)) return TRUE;
+  const bool balloon = (GetWindowLongW(window, GWL_STYLE) & TTS_BALLOON) != 0;
+  if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0 || balloon != search.balloon) return TRUE;
   search.found = window;
   return FALSE;
+}
+
+std::wstring Wide(const char* utf8) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+  if (length <= 1) return std::wstring();
+  std::wstring wide(static_cast<std::size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
+  wide.resize(static_cast<std::size_t>(length - 1));
+  return wide;
+}
+
+// Every tool added, by the English text it shows translated, so that a
+// change of language can give each its new words. A tool whose tooltip
+// window has gone (its dialog closed) is forgotten at the next look.
+struct Tool {
+  HWND tip;
+  HWND owner;
+  UINT_PTR id;
+  std::string english;
+};
+std::vector<Tool>& Tools() {
+  static std::vector<Tool> tools;
+  return tools;
+}
+
+void ForgetClosedTools() {
+  std::vector<Tool>& tools = Tools();
+  for (std::size_t i = tools.size(); i-- > 0;) {
+    if (!IsWindow(tools[i].tip)) tools.erase(tools.begin() + static_cast<std::ptrdiff_t>(i));
+  }
+}
+
+TOOLINFOW ToolOf(HWND owner, UINT_PTR id, wchar_t* text) {
+  TOOLINFOW tool = {};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the control
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = owner;
+  tool.uId = id;
+  tool.hinst = GetModuleHandleW(nullptr);
+  tool.lpszText = text;
+  return tool;
 }
 
 }  // namespace
@@ -29,7 +74,6 @@ BOOL CALLBACK FindTip(HWND window, LPARAM param) {
 bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon) {
   INITCOMMONCONTROLSEX icc = {sizeof icc, 0xFF};
   InitCommonControlsEx(&icc);
-  HINSTANCE instance = GetModuleHandleA(nullptr);
   // The dialog's own tooltip window serves again: a control bound anew
   // (after a change of display scale) gets its tool back, not a second window.
   TipSearch search = {dialog, balloon, nullptr};
@@ -38,18 +82,34 @@ bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon) {
   if (!tip) {
     DWORD style = WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP;
     if (balloon) style |= TTS_BALLOON;
-    tip = CreateWindowExA(0, TOOLTIPS_CLASSA, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                          CW_USEDEFAULT, dialog, nullptr, instance, nullptr);
+    tip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                          CW_USEDEFAULT, dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
   }
   if (!tip) return false;
-  SendMessageA(tip, TTM_ACTIVATE, TRUE, 0);
-  TOOLINFOA tool = {};
-  tool.cbSize = TTTOOLINFOA_V2_SIZE;  // 44 bytes: understood by every version of the control
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = dialog;
-  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, controlId));
-  tool.hinst = instance;
-  tool.lpszText = const_cast<char*>(text);
-  if (search.found) SendMessageA(tip, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  return SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool)) != 0;
+  SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
+  const std::string english = text ? text : "";
+  std::wstring shown = Wide(Tr(english.c_str()));
+  const UINT_PTR id = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, controlId));
+  TOOLINFOW tool = ToolOf(dialog, id, &shown[0]);
+  if (search.found) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == 0) return false;
+  ForgetClosedTools();
+  std::vector<Tool>& tools = Tools();
+  for (Tool& t : tools) {
+    if (t.tip == tip && t.id == id) {
+      t.english = english;
+      return true;
+    }
+  }
+  tools.push_back({tip, dialog, id, english});
+  return true;
+}
+
+void RenewTooltips() {
+  ForgetClosedTools();
+  for (const Tool& t : Tools()) {
+    std::wstring shown = Wide(Tr(t.english.c_str()));
+    TOOLINFOW tool = ToolOf(t.owner, t.id, &shown[0]);
+    SendMessageW(t.tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
 }

@@ -5,6 +5,11 @@
 ;   SMX_FILES        the release folder     SMX_LICENSE       the licence file
 ;   SMX_ART          the build's artwork    SMX_OUTFILE       the setup to write
 ;   SMX_TARGET       x86-unicode or amd64-unicode
+;   SMX_LANGUAGE_STRINGS  the installer's languages and texts, made by the
+;                    build from languages/*.nsh.in (tools/fill-texts)
+;
+; The installer speaks Windows' display language where it has it, else
+; English; so does the uninstaller.
 
 Unicode true
 Target ${SMX_TARGET}
@@ -41,9 +46,9 @@ ShowUninstDetails nevershow
 !define MUI_UNICON "${SMX_ART}/somnivex.ico"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${SMX_ART}/setup_side.bmp"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "This will install ${PRODUCT} ${SMX_VERSION}, the reality-check reminder for lucid dreamers, for you alone. It needs no administrator rights.$\r$\n$\r$\nIf ${PRODUCT} is running, setup ends it first; your settings are kept.$\r$\n$\r$\nClick Next to continue."
+!define MUI_WELCOMEPAGE_TEXT "$(SMX_WELCOME)"
 !define MUI_FINISHPAGE_RUN "$INSTDIR\somnivex.exe"
-!define MUI_FINISHPAGE_RUN_TEXT "Start Somnivex now"
+!define MUI_FINISHPAGE_RUN_TEXT "$(SMX_RUN_NOW)"
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_LICENSE "${SMX_LICENSE}"
@@ -52,7 +57,7 @@ ShowUninstDetails nevershow
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+!include /CHARSET=UTF8 "${SMX_LANGUAGE_STRINGS}"
 
 VIProductVersion "${SMX_VERSION_QUAD}"
 VIFileVersion "${SMX_VERSION_QUAD}"
@@ -148,8 +153,8 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHE
       !insertmacro SMX_FIND_WINDOW r0 "${MAIN_TITLE}"
       ${IfThen} $0 <> 0 ${|} StrCpy $1 0 ${|}
       ${IfThen} $1 = 1 ${|} ${Break} ${|}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${PRODUCT} is still running and could not be ended.$\r$\n$\r$\nQuit it from its tray icon's menu (Quit Application), then click Retry." /SD IDCANCEL IDRETRY +2
-      Abort "${PRODUCT} is still running."
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(SMX_STILL_RUNNING)" /SD IDCANCEL IDRETRY +2
+      Abort "$(SMX_STILL_RUNNING_ABORT)"
     ${Loop}
     Pop $1
     Pop $0
@@ -168,11 +173,13 @@ Section "Install"
   File "${SMX_FILES}/hollow.exe"
   File "${SMX_FILES}/ting.wav"
   File "${SMX_FILES}/help.html"
+  ; The help page in the programs' other languages.
+  File "${SMX_FILES}/help.*.html"
   File "/oname=LICENSE" "${SMX_LICENSE}"
   ; A file that could not be written (skipped at the error box, or in a
   ; silent install) leaves a broken install: fail instead of reporting success.
   ${If} ${Errors}
-    Abort "Some of ${PRODUCT}'s files could not be written to $INSTDIR."
+    Abort "$(SMX_FILES_NOT_WRITTEN)"
   ${EndIf}
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\somnivex.exe" "" "$INSTDIR\somnivex.exe" 0
@@ -214,7 +221,7 @@ Section "Uninstall"
   ${OrIf} ${FileExists} "$4\practice.csv"
   ${OrIf} ${FileExists} "$INSTDIR\Dreams\*.*"
   ${OrIf} ${FileExists} "$4\Dreams\*.*"
-    MessageBox MB_YESNO|MB_ICONQUESTION "Keep your ${PRODUCT} settings, practice record and dream journal?$\r$\n$\r$\nChoose Yes if you may install ${PRODUCT} again, No to remove them too." /SD IDYES IDYES +2
+    MessageBox MB_YESNO|MB_ICONQUESTION "$(SMX_KEEP_USER_FILES)" /SD IDYES IDYES +2
     StrCpy $5 0
   ${EndIf}
 
@@ -234,6 +241,7 @@ Section "Uninstall"
   Delete "$INSTDIR\hollow.exe"
   Delete "$INSTDIR\ting.wav"
   Delete "$INSTDIR\help.html"
+  Delete "$INSTDIR\help.*.html"
   Delete "$INSTDIR\LICENSE"
   ${If} $5 = 0
     !insertmacro SMX_DELETE_USER_FILES "$INSTDIR"

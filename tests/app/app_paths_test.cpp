@@ -33,6 +33,26 @@ TEST(AppPaths, RootFolderAndNoBackslash) {
   EXPECT_EQ(bare.hollowProgram, "hollow.exe");
 }
 
+TEST(AppPaths, HelpPageOfALanguageLiesBesideTheEnglishOne) {
+  const std::string english = "C:\\A.B\\help.html";
+  const struct {
+    const char* language;
+    std::string page;
+  } cases[] = {
+      {"de", "C:\\A.B\\help.de.html"},
+      {"pt_BR", "C:\\A.B\\help.pt_BR.html"},
+      {"ja", "C:\\A.B\\help.ja.html"},
+      {"en", english},   // English is help.html itself
+      {"qps", english},  // the tests' pseudo-language has no page of its own
+      {"", english},
+      {"..\\x", english},  // never a path of its own
+      {"de.html", english},
+  };
+  for (const auto& c : cases) EXPECT_EQ(HelpPageInLanguage(english, c.language), c.page) << c.language;
+  EXPECT_EQ(HelpPageInLanguage("help.html", "fr"), "help.fr.html");
+  EXPECT_EQ(HelpPageInLanguage("C:\\A\\help", "fr"), "C:\\A\\help");
+}
+
 TEST(AppPaths, SettingsStayBesideTheProgramUnlessOnlyTheUsersFolderTakesThem) {
   AppPaths p;
   DeriveAppPaths(p, "C:\\Program Files\\Somnivex\\somnivex.exe");

@@ -10,9 +10,12 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <set>
 #include <sstream>
 
 #include "app/main_window_words.h"
+#include "journal/morning_question.h"
+#include "journal/practice_window.h"
 #include "settings/language.h"
 #include "tests/app/program_fixture.h"
 
@@ -194,6 +197,95 @@ class DisplayScale : public ProgramTest {
   std::string shots_;
 };
 
+// The words drawn into the reality check's pictures (every kind), the
+// morning question's and My Practice's, in English at 100 % and in the
+// tests' pseudo-language (every text 40 % longer, accented) at 100 and
+// 200 %:
+// none reaches out of its room or into another, and each window answers
+// a change of language by drawing them again. The screens are kept in
+// the test's folder for a look.
+TEST_F(DisplayScale, PictureWordsStayInTheirRoomsInEnglishAndThePseudoLanguage) {
+  Install();
+  // A dream sign, so that the dream-sign check comes among the kinds.
+  CreateDirectoryA((folder_ + "Dreams").c_str(), nullptr);
+  ASSERT_TRUE(
+      WriteFile(folder_ + "Dreams\\" + LocalDate(0) + ".md", "## Dream\r\nDream signs: flying\r\nOver the roofs.\r\n"));
+  auto languageChanged = [](HWND window) {
+    DWORD_PTR answer = 0;
+    return SendMessageTimeoutA(window, kLanguageChangedMessage, 0, 0, SMTO_NORMAL, 10000, &answer) != 0 &&
+           answer == TRUE;
+  };
+  const struct {
+    DWORD dpi;
+    std::string language;
+  } cases[] = {{96, ""}, {96, "qps"}, {192, "qps"}};
+  for (const auto& c : cases) {
+    const std::string label = (c.language.empty() ? "en-" : c.language + "-") + std::to_string(c.dpi * 100 / 96);
+    SCOPED_TRACE(label);
+    SetLogPixels(c.dpi);
+    WriteConfig("time=30\r\nhollow=off\r\nstartup=0\r\nchecks=vary\r\n" +
+                (c.language.empty() ? std::string() : "language=" + c.language + "\r\n"));
+    RunUnix("/usr/bin/xdotool mousemove 5 5");  // out of the way of the windows and the menu
+    ASSERT_NE(Launch("-run"), nullptr);
+
+    std::set<LRESULT> kinds;
+    for (int i = 0; i < 60 && kinds.size() < 6; ++i) {
+      Command(IDC_TEST_REALITY);
+      ASSERT_TRUE(PopupShows(10000));
+      const LRESULT kind = Query(kQueryCheckKind);
+      HWND popup = WaitForWindow(kPopupTitle, 5000);
+      if (kinds.insert(kind).second) {
+        CaptureScreen(popup, label + "-check-" + std::to_string(kind));
+        if (kind == 1) {
+          EXPECT_TRUE(languageChanged(popup));
+          EXPECT_EQ(Query(kQueryPopupVisible), 1);
+        }
+      }
+      DismissPopup();
+    }
+    EXPECT_EQ(kinds.size(), 6u);
+
+    // My Practice, from the tray menu (before the mouse moves: the menu
+    // opens under it).
+    ChooseMenuItem(kMenuPractice);
+    HWND practice = WaitForWindow(kPracticeTitle, 20000);
+    ASSERT_NE(practice, nullptr);
+    WaitIdle(practice);
+    SleepMs(300);
+    CaptureScreen(practice, label + "-practice");
+    EXPECT_TRUE(languageChanged(practice));
+    PostMessageA(practice, WM_COMMAND, MAKEWPARAM(IDC_PRACTICE_CLOSE, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitForNoWindow(kPracticeTitle, 10000));
+
+    // The morning question, after a short absence ended by the mouse
+    // coming back over the main window, with the mouse then over an answer
+    // (lit from the second picture).
+    RunUnix("/usr/bin/xdotool mousemove 5 5");
+    PostMessageA(main_, kSetMorningClock, 1500, MAKELPARAM(0, 24 * 60));
+    SleepMs(3000);
+    RECT back = {};
+    GetWindowRect(main_, &back);
+    RunUnix("/usr/bin/xdotool mousemove " + std::to_string(back.left + 20) + " " + std::to_string(back.top + 20) +
+            " sleep 0.2 mousemove " + std::to_string(back.left + 30) + " " + std::to_string(back.top + 30));
+    HWND question = WaitForWindow(kMorningTitle, 8000);
+    ASSERT_NE(question, nullptr);
+    WaitIdle(question);  // faded in
+    RECT answer = {};
+    GetWindowRect(GetDlgItem(question, IDC_MORNING_NONE), &answer);
+    RunUnix("/usr/bin/xdotool mousemove " + std::to_string((answer.left + answer.right) / 2) + " " +
+            std::to_string((answer.top + answer.bottom) / 2));
+    SleepMs(700);
+    CaptureScreen(question, label + "-morning");
+    EXPECT_TRUE(languageChanged(question));
+    PostMessageA(question, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitForNoWindow(kMorningTitle, 5000));
+
+    EXPECT_EQ(Query(kCountTextFaults), 0);
+    Kill(started_.back());
+    EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
+  }
+}
+
 TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
   const std::map<int, int> mainPictures = {
       {IDC_TEST_REALITY, IDP_TEST}, {IDC_TEST_HOLLOW, IDP_TEST},     {IDC_SET, IDP_SET},
@@ -355,6 +447,7 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
       ExpectControlsOnTheirPlaces(main_, art150, mainPictures, "main window moved to 150 %");
     }
 
+    EXPECT_EQ(Query(kCountTextFaults), 0);  // the words of My Practice and the reality check
     Kill(started_.back());
     EXPECT_TRUE(WaitForNoWindow(kMainTitle, 10000));
 

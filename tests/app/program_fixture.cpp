@@ -204,7 +204,7 @@ std::string CaptureForReadme(HWND window, const std::string& name) {
 
 void ProgramTest::ChooseMenuItem(int index) { ChooseSubmenuItem(index, -1); }
 
-void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
+void ProgramTest::ChooseSubmenuItem(int index, int subIndex, int subSubIndex) {
   PostMessageA(main_, WM_TRAY_CALLBACK, TRAY_ICON_ID, WM_RBUTTONDOWN);
   HWND menu = WaitMenu(10000);
   ASSERT_NE(menu, nullptr);
@@ -212,11 +212,12 @@ void ProgramTest::ChooseSubmenuItem(int index, int subIndex) {
     PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
     SleepMs(50);
   }
-  if (subIndex >= 0) {
-    // Right opens the submenu with its first item selected.
+  // Right opens a submenu with its first item selected.
+  for (int sub : {subIndex, subSubIndex}) {
+    if (sub < 0) break;
     PostMessageA(menu, WM_KEYDOWN, VK_RIGHT, 0);
     SleepMs(200);
-    for (int i = 0; i < subIndex; ++i) {
+    for (int i = 0; i < sub; ++i) {
       PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
       SleepMs(50);
     }

@@ -25,8 +25,12 @@ enum OptionsMenuIndex {
   kOptionQuietHours,
   kOptionRandomTimes,
   kOptionVaryChecks,
-  kOptionMorningQuestion
+  kOptionMorningQuestion,
+  kOptionLanguage
 };
+// Options > Language: "Windows Default", then English and the languages of
+// resources/languages/LINGUAS in its order (the separator is skipped).
+enum LanguageMenuIndex { kLanguageWindowsDefault, kLanguageEnglish, kLanguageGerman };
 
 class ProgramTest : public ::testing::Test {
  protected:
@@ -55,8 +59,8 @@ class ProgramTest : public ::testing::Test {
   // the item at `index` (0 = first) with the keyboard.
   void ChooseMenuItem(int index);
   // The same for the item at `subIndex` of the submenu at `index` (-1: the
-  // item at `index` itself).
-  void ChooseSubmenuItem(int index, int subIndex);
+  // item at `index` itself), or at `subSubIndex` of the submenu there.
+  void ChooseSubmenuItem(int index, int subIndex, int subSubIndex = -1);
   // A tick of the reminder timer, posted as a real one arrives.
   void Tick();
   // The reality-check popup is up and faded in, within timeoutMs.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "resources/resource_ids.h"
 #include "tests/support/win32_harness.h"
@@ -148,6 +149,66 @@ TEST(ArtResources, DialogTemplatesAreExactlyTheirBackgrounds) {
     }
     DestroyWindow(dlg);
   }
+}
+
+// The pixels of a text drawn black on white in a 32 x 32 picture.
+std::vector<DWORD> Ink(HFONT font, const wchar_t* text) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 32;
+  info.bmiHeader.biHeight = -32;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP picture = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!picture) {
+    DeleteDC(dc);
+    return {};
+  }
+  HGDIOBJ oldPicture = SelectObject(dc, picture);
+  HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all = {0, 0, 32, 32};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  SetTextColor(dc, RGB(0, 0, 0));
+  SetBkMode(dc, TRANSPARENT);
+  TextOutW(dc, 2, 2, text, lstrlenW(text));
+  GdiFlush();
+  const DWORD* p = static_cast<const DWORD*>(bits);
+  std::vector<DWORD> pixels(p, p + 32 * 32);
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldPicture);
+  DeleteObject(picture);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// Japanese in the standard controls: the dialogs' font and Tahoma have no
+// Japanese letters of their own, and through the prefix's font links each
+// letter still comes out as itself, not as the same empty box.
+TEST(ArtResources, DialogFontsShowJapaneseLetters) {
+  Module somnivex("somnivex.exe");
+  ASSERT_TRUE(somnivex.handle);
+  HWND dlg = CreateDialogParamA(somnivex.handle, MAKEINTRESOURCEA(IDD_POPUP), nullptr, QuietDialog, 0);
+  ASSERT_TRUE(dlg);
+  HFONT tahoma = CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma");
+  const struct {
+    const char* name;
+    HFONT font;
+  } fonts[] = {{"the dialog font", reinterpret_cast<HFONT>(SendMessageA(dlg, WM_GETFONT, 0, 0))},
+               {"Tahoma", tahoma},
+               {"the GUI font", static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))}};
+  for (const auto& f : fonts) {
+    ASSERT_TRUE(f.font) << f.name;
+    const std::vector<DWORD> a = Ink(f.font, L"\u3042");       // HIRAGANA A
+    const std::vector<DWORD> yume = Ink(f.font, L"\u5922");    // CJK "dream"
+    const std::vector<DWORD> blank = Ink(f.font, L" ");
+    ASSERT_EQ(a.size(), 32u * 32u) << f.name;
+    EXPECT_TRUE(a != blank) << f.name << ": nothing drawn";
+    EXPECT_TRUE(a != yume) << f.name << ": both drawn as the same box";
+  }
+  DeleteObject(tahoma);
+  DestroyWindow(dlg);
 }
 
 // The program runs as the user who starts it: Windows asks for no

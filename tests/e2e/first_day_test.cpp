@@ -3,6 +3,7 @@
 // message boxes, and after each step what lands on disk and in the registry.
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <utility>
 
 #include <windows.h>
@@ -75,6 +76,9 @@ class FirstDay : public ProgramTest {
 TEST_F(FirstDay, AUsersWholeFirstDay) {
   Install(true, true);
   ASSERT_TRUE(FileExists(source_ + "help.html"));
+  // Beside it, the help page of every other language the programs speak.
+  std::istringstream languages(SMX_LANGUAGES);
+  for (std::string code; languages >> code;) EXPECT_TRUE(FileExists(source_ + "help." + code + ".html")) << code;
   CopyFileA((source_ + "help.html").c_str(), (folder_ + "help.html").c_str(), FALSE);
   const std::string log = FreshShellRecorderLog();
   RegisterShellRecorder(log);

@@ -4,6 +4,9 @@
 #include <shlobj.h>
 
 #include <cstdlib>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/app/program_fixture.h"
 
@@ -13,7 +16,13 @@ using namespace program;
 namespace {
 
 constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Somnivex";
-const char* const kInstalledFiles[] = {"somnivex.exe", "hollow.exe", "ting.wav", "help.html", "LICENSE", "uninstall.exe"};
+// The shipped files, the help page of every language among them.
+std::vector<std::string> InstalledFiles() {
+  std::vector<std::string> files = {"somnivex.exe", "hollow.exe", "ting.wav", "help.html", "LICENSE", "uninstall.exe"};
+  std::istringstream languages(SMX_LANGUAGES);
+  for (std::string code; languages >> code;) files.push_back("help." + code + ".html");
+  return files;
+}
 
 std::string ShellFolder(int csidl) {
   char path[MAX_PATH] = {};
@@ -67,7 +76,7 @@ TEST_F(Setup, InstallUseReinstallOverTheRunningCopyThenUninstall) {
   {
     SCOPED_TRACE("silent install");
     ASSERT_EQ(InstallSilently(), 0u);
-    for (const char* name : kInstalledFiles) EXPECT_TRUE(FileExists(folder_ + name)) << name;
+    for (const std::string& name : InstalledFiles()) EXPECT_TRUE(FileExists(folder_ + name)) << name;
     EXPECT_NE(ReadFile(shortcut_).find(exe_), std::string::npos) << shortcut_;
     EXPECT_EQ(Uninstall("DisplayName"), "Somnivex");
     EXPECT_EQ(Uninstall("DisplayVersion"), SMX_VERSION_TEXT);
@@ -101,7 +110,7 @@ TEST_F(Setup, InstallUseReinstallOverTheRunningCopyThenUninstall) {
     ASSERT_TRUE(UninstallSilently());
     EXPECT_EQ(WaitExit(running, 10000), 0u);
     EXPECT_TRUE(WaitProcessCount("hollow.exe", 0, 10000));
-    for (const char* name : kInstalledFiles) EXPECT_FALSE(FileExists(folder_ + name)) << name;
+    for (const std::string& name : InstalledFiles()) EXPECT_FALSE(FileExists(folder_ + name)) << name;
     EXPECT_FALSE(FileExists(shortcut_));
     EXPECT_EQ(Uninstall("DisplayName"), "<no key>");
     EXPECT_EQ(RunValue(), "<none>");

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "settings/translation.h"
+
 namespace {
 
 constexpr int kRegionResource = 700;  // see layered_window_test.rc
@@ -403,6 +405,38 @@ TEST(AddTooltip, AddsAToolCarryingItsText) {
     EXPECT_STREQ(text, "Minimize To Tray");
     DestroyWindow(dialog);
   }
+}
+
+TEST(AddTooltip, ShowsTheLanguageInUseAndFollowsAChange) {
+  HWND dialog = MakePopup(100, 100, 200, 100, 0);
+  CreateWindowExA(0, "BUTTON", "x", WS_CHILD | WS_VISIBLE, 10, 10, 50, 20, dialog, reinterpret_cast<HMENU>(1002),
+                  GetModuleHandleA(nullptr), nullptr);
+  TranslationCatalog german;
+  german.code = "de";
+  german.messages = {{"Minimize To Tray", {"In den Infobereich"}}};
+  auto shown = [&] {
+    FoundTip found = {dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindTip, reinterpret_cast<LPARAM>(&found));
+    wchar_t text[80] = {};
+    TOOLINFOW tool = {};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.lpszText = text;
+    if (!found.tip || !SendMessageW(found.tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool))) return std::wstring();
+    return std::wstring(text);
+  };
+  EXPECT_TRUE(AddTooltip(dialog, "Minimize To Tray", 1002, false));
+  EXPECT_EQ(shown(), L"Minimize To Tray");
+  UseCatalog(&german);
+  RenewTooltips();
+  EXPECT_EQ(shown(), L"In den Infobereich");
+  UseCatalog(nullptr);
+  RenewTooltips();
+  EXPECT_EQ(shown(), L"Minimize To Tray");
+  // A closed dialog's tool is forgotten, not renewed.
+  DestroyWindow(dialog);
+  UseCatalog(&german);
+  RenewTooltips();
+  UseCatalog(nullptr);
 }
 
 TEST(ApplyRegionResource, GivesTheWindowTheStoredRegion) {

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "skin/layered_window.h"
+#include "skin/picture_text.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
 #include "tests/skin/skin_test_dialog.h"
@@ -369,6 +370,74 @@ TEST_F(SkinControls, LongLabelTextIsClippedAtThePictureEdges) {
   ScreenToClient(dialog, &beside);
   const uint32_t outside = PixelOf(dialog, beside.x, beside.y);
   EXPECT_NE(outside, 0xFFFFFFu);
+  DeleteObject(font);
+}
+
+// The label's own records of its last text: the room and the ink.
+const DrawnText* NotedFor(const SkinLabel& l) {
+  for (const DrawnText& d : DrawnTexts()) {
+    if (d.picture == l.picture) return &d;
+  }
+  return nullptr;
+}
+
+TEST_F(SkinControls, FittedLabelDrawsAFittingTextAsItIsAndFitsALongerOneIntoItsRoom) {
+  SkinLabel l;
+  HWND w = AttachLabel(&manager, &l, IDC_LABEL, IDP_T_LABEL);
+  ASSERT_NE(w, nullptr);
+  HFONT font = CreatePointFont("Arial", 10, 700, 0);
+  SetTextOrigin(&l, 2, 10);
+  SetLabelText(&l, "HH\r\nHH", RGB(255, 255, 255), font);
+  const Capture plain = CaptureWindow(w);
+  ForgetDrawnTexts();
+
+  // A text that fits its room (from the origin to the picture's edges) is
+  // drawn pixel for pixel as without fitting.
+  SetLabelFit(&l, 80);
+  const Capture fitted = CaptureWindow(w);
+  EXPECT_EQ(fitted.pixels, plain.pixels);
+  const DrawnText* noted = NotedFor(l);
+  ASSERT_NE(noted, nullptr);
+  EXPECT_EQ(noted->room.left, 2);
+  EXPECT_EQ(noted->room.top, 10);
+  EXPECT_EQ(noted->room.right, 60);
+  EXPECT_EQ(noted->room.bottom, 40);
+  EXPECT_FALSE(noted->cut);
+
+  // One line a little too wide: set smaller, still one line, inside.
+  HDC dc = GetDC(w);
+  HGDIOBJ old = SelectObject(dc, font);
+  std::string wide = "H";
+  SIZE size = {};
+  for (;;) {
+    GetTextExtentPoint32A(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+    if (size.cx > 58) break;
+    wide += "H";
+  }
+  SelectObject(dc, old);
+  ReleaseDC(w, dc);
+  ASSERT_LT(size.cx * 3 / 4, 58) << "the test's font: one H more than fits must fit at three quarters";
+  SetLabelText(&l, wide.c_str(), 0, nullptr);
+  Ink ink = FindInk(CaptureWindow(w));
+  EXPECT_EQ(ink.rowTops.size(), 1u);
+  EXPECT_LE(ink.right, 59);
+  noted = NotedFor(l);
+  ASSERT_NE(noted, nullptr);
+  EXPECT_FALSE(noted->cut);
+  EXPECT_LT(noted->ink.right - noted->ink.left, size.cx);
+
+  // Far too much for 58 x 30 pixels even at four fifths: cut with an
+  // ellipsis, never past the picture's edges, and noted as no fault.
+  SetLabelText(&l, "HHHHHHHHHHHHHHHHHHHH\r\nHHHHHHHHHHHHHHHHHHHH\r\nHHHHHHHHHHHHHHHHHHHH", 0, nullptr);
+  ink = FindInk(CaptureWindow(w));
+  EXPECT_LE(ink.right, 59);
+  EXPECT_GE(ink.left, 2);
+  noted = NotedFor(l);
+  ASSERT_NE(noted, nullptr);
+  EXPECT_TRUE(noted->cut);
+  EXPECT_LE(noted->ink.right, 60);
+  EXPECT_LE(noted->ink.bottom, 40);
+  EXPECT_EQ(CountTextFaults(), 0);
   DeleteObject(font);
 }
 
