@@ -33,8 +33,10 @@
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_label.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -102,6 +104,28 @@ void AttachSkin(HWND window) {
   SetLabelFit(&g_tipsLabel, 80);
   SetTextOrigin(&g_tipsLabel, ScalePixels(2, g_mainDpi), ScalePixels(10, g_mainDpi));
   SetLabelText(&g_tipsLabel, "", RGB(255, 255, 255), g_tipsFont);
+  // What each picture button shows in high contrast.
+  const struct {
+    int id;
+    PlainGlyph glyph;
+  } glyphs[] = {{IDC_SET, PlainGlyph::Tick},          {IDC_TEST_REALITY, PlainGlyph::Play},
+                {IDC_TEST_HOLLOW, PlainGlyph::Play},  {IDC_HIDE, PlainGlyph::Cross},
+                {IDC_ABOUT, PlainGlyph::Question},    {IDC_TWITTER, PlainGlyph::Twitter},
+                {IDC_GOOGLEPLUS, PlainGlyph::GooglePlus}, {IDC_FACEBOOK, PlainGlyph::Facebook},
+                {IDC_WEB, PlainGlyph::Moon}};
+  for (const auto& g : glyphs) SetPlainGlyph(GetDlgItem(window, g.id), g.glyph);
+}
+
+// The window is opaque in high contrast, where nothing may show through.
+int MainWindowOpacity() { return HighContrastOn() ? 255 : kMainWindowOpacity; }
+
+// High contrast came, went or changed its colours: the background in the
+// new look (ShowBackgroundAtDpi draws the plain one in high contrast); the
+// controls paint themselves for the look at their next paint.
+void OnSystemLookChanged(HWND window) {
+  ShowBackgroundAtDpi(window, IDB_MAIN_BACKGROUND, g_mainDpi, MainWindowWords());
+  SetWindowOpacity(window, MainWindowOpacity());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 // Places every control from the template in pixels at the DPI, shows the
@@ -212,9 +236,11 @@ void InitMainWindow(HWND window) {
   ResetToggles(&g_mainSkin);
   ShowCurrentTip();
   if (IsHiddenStart()) {
-    SetWindowOpacity(window, kMainWindowOpacity);
+    SetWindowOpacity(window, MainWindowOpacity());
   } else {
-    FadeInWindow(window, kFadeInStepMs, kMainWindowOpacity);
+    FadeInWindow(window, kFadeInStepMs, MainWindowOpacity());
+    // A fade ends just below its limit; high contrast is wholly opaque.
+    if (HighContrastOn()) SetWindowOpacity(window, MainWindowOpacity());
   }
   AddTooltip(window, kHideTooltip, IDC_HIDE, false);
   if (IsHiddenStart()) ShowWindow(window, SW_HIDE);
@@ -339,6 +365,7 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return 0;
   }
   if (message >= kFirstTestMessage && message <= kLastTestMessage && !g_testHooks) return 0;
+  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitMainWindow(window);
@@ -414,6 +441,8 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kOpenJournalAtNewDream:
       RunDreamJournalAtNewDream(static_cast<DreamKind>(wParam <= 2 ? wParam : 1));
       return Answer(window, 0);
+    case kQueryFadeSteps:
+      return Answer(window, static_cast<LONG_PTR>(FadeStepCount()));
     case kAppendPracticeLines:
       for (WPARAM i = 0; i < wParam; ++i) RecordPractice(PracticeEvent::Shown);
       return Answer(window, 1);

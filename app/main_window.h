@@ -49,12 +49,15 @@ inline constexpr UINT kAppendPracticeLines = WM_APP + 0x5E;
 // (CountTextFaults), 1 how many were drawn, 2 how many were cut with an
 // ellipsis; 3 forgets what was drawn so far.
 inline constexpr UINT kQueryDrawnTexts = WM_APP + 0x5F;
+// How many opacity steps the program's fades have set so far (one per
+// fade while the system's animations are off).
+inline constexpr UINT kQueryFadeSteps = WM_APP + 0x68;
 // Every message above answers only in a program started for testing
 // (g_testHooks); elsewhere it does nothing and answers 0.
 // The fault count alone (wParam 0).
 inline constexpr UINT kCountTextFaults = kQueryDrawnTexts;
 inline constexpr UINT kFirstTestMessage = kQueryReminderPeriod;
-inline constexpr UINT kLastTestMessage = kQueryDrawnTexts;
+inline constexpr UINT kLastTestMessage = kQueryFadeSteps;
 
 INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

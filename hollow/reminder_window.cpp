@@ -1,11 +1,16 @@
 #include "hollow/reminder_window.h"
 
 #include <cstdlib>
+#include <string>
 
+#include "hollow/standing_place.h"
 #include "settings/translation.h"
 #include "skin/display_dpi.h"
+#include "skin/display_scale.h"
 #include "skin/foreground_window.h"
 #include "skin/layered_window.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -25,12 +30,13 @@ constexpr char kQuestionContext[] = "hollow";
 LRESULT CALLBACK Reminder1Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK Reminder2Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-ReminderWindow MakeReminder(const char* className, const char* question, WordPictureStyle style, UINT_PTR fadeTimer,
-                            UINT_PTR motionTimer, bool randomStart, WNDPROC procedure) {
+ReminderWindow MakeReminder(const char* className, const char* question, WordPictureStyle style, int band,
+                            UINT_PTR fadeTimer, UINT_PTR motionTimer, bool randomStart, WNDPROC procedure) {
   ReminderWindow r = {};
   r.className = className;
   r.question = question;
   r.style = style;
+  r.band = band;
   r.fadeTimerId = fadeTimer;
   r.motionTimerId = motionTimer;
   r.randomStart = randomStart;
@@ -39,18 +45,81 @@ ReminderWindow MakeReminder(const char* className, const char* question, WordPic
   return r;
 }
 
+// The standing places' random numbers: a generator of its own, seeded by
+// the clock, so that the runtime's rand() keeps the sequence that window
+// 2's start takes from it.
+unsigned StandingRandom() {
+  static unsigned state = GetTickCount() ^ (GetCurrentProcessId() << 16);
+  state = state * 1664525u + 1013904223u;
+  return state >> 8;
+}
+
+// The question plainly, for high contrast: a picture just larger than its
+// words, of the system's colours with a border, opaque over any desktop.
+HBITMAP PlainWordsPicture(const char* words, int dpi, int size[2]) {
+  const int em = ScalePixels(17, dpi);
+  const int padX = ScalePixels(10, dpi), padY = ScalePixels(5, dpi);
+  const int wide = MultiByteToWideChar(CP_UTF8, 0, words, -1, nullptr, 0);
+  std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 1), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, words, -1, &text[0], wide);
+  text.resize(wcslen(text.c_str()));
+  HFONT font = CreatePictureFont(em, FW_BOLD, false, text.c_str());
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE extent = {};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics = {};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, old);
+  DeleteObject(font);
+  DeleteDC(dc);
+  size[0] = extent.cx + 2 * padX;
+  size[1] = metrics.tmHeight + 2 * padY;
+  const BITMAPINFO info = TopDown32BitmapInfo(size[0], size[1]);
+  void* bits = nullptr;
+  HBITMAP picture = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!picture) return nullptr;
+  PictureText question;
+  question.left = padX / 2;
+  question.top = 0;
+  question.right = size[0] - padX / 2;
+  question.bottom = size[1];
+  question.text = words;
+  question.em = em;
+  question.align = TextAlign::Centre;
+  question.weight = FW_BOLD;
+  DrawPlainPicture(picture, 100, {question}, {});
+  return picture;
+}
+
+// The window's picture for the look in use: the question in the language
+// in use, bright with a soft edge, or in high contrast plainly. Both
+// pictures follow the primary monitor's scale, where the motion's bounds
+// are too. A picture that cannot be made leaves the window 0 x 0 and empty.
+void LoadPicture(ReminderWindow& r) {
+  int size[2] = {0, 0};
+  const int dpi = PrimaryMonitorDpi();
+  const char* question = TrC(kQuestionContext, r.question);
+  HBITMAP picture = HighContrastOn() ? PlainWordsPicture(question, dpi, size) : DrawWordPicture(question, r.style, dpi, size);
+  if (!picture) return;
+  if (r.picture) DeleteObject(r.picture);
+  r.picture = picture;
+  r.width = size[0];
+  r.height = size[1];
+}
+
+// Animations off: the picture at a new random place of its band.
+void Stand(ReminderWindow& r) {
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const StandingPlace p = ChooseStandingPlace(work.left, work.top, work.right, work.bottom, r.width, r.height, r.band,
+                                              2, StandingRandom(), StandingRandom());
+  SetWindowPos(r.window, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);
+}
+
 void OnCreate(ReminderWindow& r, HWND window) {
   r.window = window;
-  int size[2] = {0, 0};
-  // A picture that cannot be made leaves the window 0 x 0 and empty. Both
-  // pictures follow the primary monitor's scale, where the motion's bounds
-  // are too.
-  HBITMAP picture = DrawWordPicture(TrC(kQuestionContext, r.question), r.style, PrimaryMonitorDpi(), size);
-  if (picture) {
-    r.picture = picture;
-    r.width = size[0];
-    r.height = size[1];
-  }
+  LoadPicture(r);
   r.mover.width = r.width;
   r.mover.height = r.height;
   if (r.randomStart) {
@@ -63,9 +132,15 @@ void OnCreate(ReminderWindow& r, HWND window) {
   // hollow (or whatever the user types into) keeps it.
   SetWindowPos(window, HWND_TOPMOST, 0, 0, r.width, r.height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   CenterWindowOn(window, nullptr, nullptr);
+  r.standing = !AnimationsOn();
+  if (r.standing) Stand(r);
   PaintLayeredBitmap(window, r.picture, r.width, r.height);
   UpdateWindow(window);
   SetTimer(window, r.fadeTimerId, kFadePeriodSeconds * 1000, nullptr);
+  if (r.standing) {
+    r.stoppedAt = GetTickCount();
+    return;
+  }
   SetTimer(window, r.motionTimerId, kMotionTimerMs, nullptr);
   r.moving = true;
 }
@@ -107,7 +182,11 @@ void OnFadeTick(ReminderWindow& r) {
         r.fade.fadedOut = true;
         break;
       }
-      ResumeMotion(r);
+      if (r.standing) {
+        Stand(r);
+      } else {
+        ResumeMotion(r);
+      }
       FadeLayeredBitmap(r.window, r.picture, r.width, r.height, true, kFadeStepMs);
       break;
     case FadeAction::FadeOut:
@@ -119,7 +198,37 @@ void OnFadeTick(ReminderWindow& r) {
   }
 }
 
+// High contrast or animations switched: the picture for the new look, shown
+// at once where it is visible; the drift stops, or starts where the picture
+// was left (catching up on the time it stood, as after a fade).
+void OnSystemLook(ReminderWindow& r, bool lookChanged) {
+  if (lookChanged) {
+    LoadPicture(r);
+    r.mover.width = r.width;
+    r.mover.height = r.height;
+    SetWindowPos(r.window, nullptr, 0, 0, r.width, r.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!r.fade.fadedOut) {
+      PaintLayeredBitmap(r.window, r.picture, r.width, r.height);
+    } else {
+      PremultiplyAlpha(r.picture);
+    }
+  }
+  const bool stand = !AnimationsOn();
+  if (stand == r.standing) return;
+  r.standing = stand;
+  if (stand) {
+    StopMotion(r);
+    Stand(r);
+  } else if (!r.fade.fadedOut) {
+    ResumeMotion(r);
+  }
+}
+
 LRESULT ReminderProc(ReminderWindow& r, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SETTINGCHANGE || message == WM_SYSCOLORCHANGE) {
+    OnSystemLook(r, SystemLookChanged(message, wParam));
+    return DefWindowProcA(window, message, wParam, lParam);
+  }
   switch (message) {
     case WM_CREATE:
       OnCreate(r, window);
@@ -140,6 +249,7 @@ LRESULT ReminderProc(ReminderWindow& r, HWND window, UINT message, WPARAM wParam
         case 7: return r.resumedAt.y;
         case 8: return r.resumedAt.stepX;
         case 9: return r.resumedAt.stepY;
+        case 10: return r.standing ? 1 : 0;
         default: return 0;
       }
     case WM_CLOSE:
@@ -169,14 +279,15 @@ ReminderWindow g_reminders[2] = {
     MakeReminder("SM Vododi Reminders 1",
                  // Translators: the first question that drifts over the
                  // desktop, in big capitals; a picture of 249 x 27
-                 // pixels that grows with the words.
-                 NC_("hollow", "AM I DREAMING ?"), {249, 27, 21, 163}, kFadeTimer1, kMotionTimer1, false,
+                 // pixels that grows with the words (in high contrast a
+                 // plain panel as wide as the words need).
+                 NC_("hollow", "AM I DREAMING ?"), {249, 27, 21, 163}, 0, kFadeTimer1, kMotionTimer1, false,
                  Reminder1Proc),
     MakeReminder("SM Vododi Reminders 2",
                  // Translators: the second question that drifts over the
                  // desktop, in big capitals; a picture of 264 x 26
                  // pixels that grows with the words.
-                 NC_("hollow", "IS THIS A DREAM ?"), {264, 26, 19, 143}, kFadeTimer2, kMotionTimer2, true,
+                 NC_("hollow", "IS THIS A DREAM ?"), {264, 26, 19, 143}, 1, kFadeTimer2, kMotionTimer2, true,
                  Reminder2Proc),
 };
 

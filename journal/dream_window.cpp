@@ -27,6 +27,8 @@
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -530,6 +532,17 @@ void LayOut() {
 void DrawCloseButton(const DRAWITEMSTRUCT& item) {
   HDC dc = item.hDC;
   const RECT& r = item.rcItem;
+  if (HighContrastOn()) {
+    PlainControl control;
+    control.rect = r;
+    control.glyph = PlainGlyph::Cross;
+    control.hot = (item.itemState & ODS_SELECTED) != 0;
+    DrawPlainControl(dc, control, g_journal.dpi);
+    if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+      DrawPlainFocusMark(dc, r, control.hot, g_journal.dpi);
+    }
+    return;
+  }
   HBRUSH back = CreateSolidBrush(kTodayColour);
   FillRect(dc, &r, back);
   DeleteObject(back);
@@ -551,21 +564,42 @@ void DrawCloseButton(const DRAWITEMSTRUCT& item) {
   DeleteObject(pen);
 }
 
+// High contrast: the window's background, the frame, a line under the
+// title band and a border round the dream's text in the system colours.
+void PaintPlain(HDC dc, const RECT& client, const JournalLayout& l) {
+  const PlainColours colours = SystemPlainColours();
+  HBRUSH back = CreateSolidBrush(colours.back);
+  FillRect(dc, &client, back);
+  DeleteObject(back);
+  HBRUSH ink = CreateSolidBrush(colours.text);
+  FrameRect(dc, &client, ink);
+  const RECT line = {0, l.header.bottom - ScalePixels(1, g_journal.dpi), client.right, l.header.bottom};
+  FillRect(dc, &line, ink);
+  RECT text = {l.text.left - 1, l.text.top - 1, l.text.right + 1, l.text.bottom + 1};
+  FrameRect(dc, &text, ink);
+  DeleteObject(ink);
+}
+
 void Paint(HDC dc) {
   RECT client = {};
   GetClientRect(g_journal.window, &client);
   const JournalLayout l = LayOutJournal(client.right, client.bottom, g_journal.dpi, g_journal.words);
-  FillRect(dc, &client, g_journal.backgroundBrush);
-  const RECT header = {0, 0, client.right, l.header.bottom};
-  HBRUSH headerBrush = CreateSolidBrush(kTodayColour);
-  FillRect(dc, &header, headerBrush);
-  DeleteObject(headerBrush);
-  HBRUSH frame = CreateSolidBrush(kBaselineColour);
-  FrameRect(dc, &client, frame);
-  DeleteObject(frame);
+  const bool plain = HighContrastOn();
+  if (plain) {
+    PaintPlain(dc, client, l);
+  } else {
+    FillRect(dc, &client, g_journal.backgroundBrush);
+    const RECT header = {0, 0, client.right, l.header.bottom};
+    HBRUSH headerBrush = CreateSolidBrush(kTodayColour);
+    FillRect(dc, &header, headerBrush);
+    DeleteObject(headerBrush);
+    HBRUSH frame = CreateSolidBrush(kBaselineColour);
+    FrameRect(dc, &client, frame);
+    DeleteObject(frame);
+  }
   const int pad = ScalePixels(12, g_journal.dpi);
   int x = pad;
-  if (g_journal.moon) {
+  if (g_journal.moon && !plain) {
     HDC source = CreateCompatibleDC(dc);
     HGDIOBJ old = SelectObject(source, g_journal.moon);
     const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -576,7 +610,7 @@ void Paint(HDC dc) {
     x += w + ScalePixels(8, g_journal.dpi);
   }
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, kWarmColour);
+  SetTextColor(dc, plain ? GetSysColor(COLOR_WINDOWTEXT) : kWarmColour);
   HGDIOBJ oldFont = SelectObject(dc, g_journal.titleFont);
   RECT title = {x, 0, l.close.left - pad, l.header.bottom};
   DrawTextW(dc, Widen(JournalLabelTexts().title).c_str(), -1, &title,
@@ -627,6 +661,20 @@ LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
     }
   }
   return CallNextHookEx(g_journal.keys, code, wParam, lParam);
+}
+
+// The editor's colours: the journal's, or in high contrast the system's.
+void SetEditorColours() {
+  HWND editor = Item(IDC_JOURNAL_TEXT);
+  const bool plain = HighContrastOn();
+  SendMessageW(editor, EM_SETBKGNDCOLOR, plain ? 1 : 0, kFieldColour);
+  CHARFORMAT2W format = {};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_COLOR;
+  format.dwEffects = plain ? CFE_AUTOCOLOR : 0;
+  format.crTextColor = kTextColour;
+  SendMessageW(editor, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+  SendMessageW(editor, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 // The controls' words in the language in use. The kind box keeps its choice.
@@ -682,17 +730,11 @@ void Init(HWND window) {
   HWND editor = Item(IDC_JOURNAL_TEXT);
   SendMessageW(editor, EM_SETTEXTMODE, TM_PLAINTEXT | TM_MULTILEVELUNDO, 0);
   SendMessageW(editor, EM_SETEVENTMASK, 0, ENM_CHANGE);
-  SendMessageW(editor, EM_SETBKGNDCOLOR, 0, kFieldColour);
   // The system's spelling check, where Windows has one (8 and later).
   const LRESULT options = SendMessageW(editor, EM_GETLANGOPTIONS, 0, 0);
   SendMessageW(editor, EM_SETLANGOPTIONS, 0, options | IMF_SPELLCHECKING);
   SendMessageW(editor, EM_SETEDITSTYLE, SES_USECTF | SES_CTFALLOWEMBED, SES_USECTF | SES_CTFALLOWEMBED);
-  CHARFORMAT2W format = {};
-  format.cbSize = sizeof format;
-  format.dwMask = CFM_COLOR;
-  format.crTextColor = kTextColour;
-  SendMessageW(editor, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-  SendMessageW(editor, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+  SetEditorColours();
   SetTexts();
   MakeFonts(g_journal.dpi);
   // The size and place it was closed at, within the work area.
@@ -820,6 +862,10 @@ void OnCommand(int id, int code, HWND control) {
 }
 
 INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam)) {
+    SetEditorColours();
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+  }
   switch (message) {
     case WM_INITDIALOG:
       Init(window);
@@ -865,6 +911,11 @@ INT_PTR CALLBACK JournalProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_CTLCOLORLISTBOX: {
       HDC dc = reinterpret_cast<HDC>(wParam);
       HWND control = reinterpret_cast<HWND>(lParam);
+      if (HighContrastOn()) {
+        SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+      }
       const bool label = message == WM_CTLCOLORSTATIC && control != Item(IDC_JOURNAL_SIGNS);
       const int id = GetDlgCtrlID(control);
       SetTextColor(dc, id == IDC_JOURNAL_STATUS || id == IDC_JOURNAL_SIGNS_LABEL ? kMutedColour

@@ -24,6 +24,8 @@
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -127,6 +129,23 @@ void FreePictures() {
   }
 }
 
+// High contrast: both pictures in the plain look, every answer a bordered
+// box (lit: the highlight) under the words the pictures get, the x a cross.
+// The places must be those of the DPI.
+void DrawPlainPictures(HBITMAP rest, HBITMAP lit, int dpi) {
+  for (HBITMAP picture : {rest, lit}) {
+    std::vector<PlainControl> controls;
+    for (const Place& place : kPlaces) {
+      PlainControl c;
+      c.rect = PlaceRect(place.id);
+      c.glyph = place.id == IDC_MORNING_CLOSE ? PlainGlyph::Cross : PlainGlyph::Caption;
+      c.hot = picture == lit;
+      controls.push_back(c);
+    }
+    DrawPlainPicture(picture, ScalePercentOfDpi(dpi), {}, controls);
+  }
+}
+
 // The pictures of the DPI's artwork set with their words in the language
 // in use (the answers' captions only while the answers show), and the
 // places at that scale.
@@ -148,6 +167,8 @@ bool LoadPictures(HWND window, int dpi) {
     DeleteObject(lit);
     return false;
   }
+  PlaceDialogControls(window, IDD_MORNING, dpi);
+  if (HighContrastOn()) DrawPlainPictures(rest, lit, dpi);
   for (HBITMAP picture : {rest, lit}) ForgetDrawnTexts(picture);
   DrawMorningWords(rest, false, !g_popup.offersJournal);
   DrawMorningWords(lit, true, !g_popup.offersJournal);
@@ -158,7 +179,6 @@ bool LoadPictures(HWND window, int dpi) {
   g_popup.width = size[0];
   g_popup.height = size[1];
   g_popup.dpi = dpi;
-  PlaceDialogControls(window, IDD_MORNING, dpi);
   return true;
 }
 
@@ -196,14 +216,20 @@ void DrawJournalOffer() {
   below.em = MulDiv(8, kBaseDpi, 72) * dpi / kBaseDpi;
   below.align = TextAlign::Centre;
   below.colour = PictureColour(kMutedColour);
+  // In high contrast: the system's colours, the button with a border (the
+  // words take the colours for what they stand on).
+  const bool plain = HighContrastOn();
+  const PlainColours system = SystemPlainColours();
+  HPEN edge = plain ? CreatePen(PS_INSIDEFRAME, ScalePixels(1, dpi), system.text) : nullptr;
   for (HBITMAP picture : {g_popup.rest, g_popup.lit}) {
+    const bool lit = picture == g_popup.lit;
     HGDIOBJ old = SelectObject(dc, picture);
-    HBRUSH back = CreateSolidBrush(kTodayColour);
+    HBRUSH back = CreateSolidBrush(plain ? system.back : kTodayColour);
     FillRect(dc, &panel, back);
     DeleteObject(back);
-    HBRUSH face = CreateSolidBrush(picture == g_popup.lit ? RGB(0xb5, 0xbe, 0xff) : kCheckedColour);
+    HBRUSH face = CreateSolidBrush(plain ? (lit ? system.hot : system.back) : lit ? RGB(0xb5, 0xbe, 0xff) : kCheckedColour);
     HGDIOBJ oldBrush = SelectObject(dc, face);
-    HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
+    HGDIOBJ oldPen = SelectObject(dc, edge ? static_cast<HGDIOBJ>(edge) : GetStockObject(NULL_PEN));
     const int round = ScalePixels(10, dpi);
     RoundRect(dc, button.left, button.top, button.right + 1, button.bottom + 1, round, round);
     SelectObject(dc, oldPen);
@@ -222,6 +248,7 @@ void DrawJournalOffer() {
     DrawPictureTexts(picture, 100, {write, below});
   }
   DeleteDC(dc);
+  if (edge) DeleteObject(edge);
 }
 
 void Show() {
@@ -313,8 +340,9 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested) {
   Show();
 }
 
-// The pictures afresh with the words of the new language.
-void OnLanguageChanged(HWND window) {
+// The pictures afresh: with the words of a new language, or in a new look
+// (high contrast came, went or changed its colours).
+void DrawAgain(HWND window) {
   if (!LoadPictures(window, g_popup.dpi)) return;
   if (g_popup.offersJournal) DrawJournalOffer();
   Show();
@@ -372,6 +400,7 @@ POINT ClientPoint(LPARAM lParam) {
 }
 
 INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam) && g_popup.window == window) DrawAgain(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);
@@ -401,7 +430,7 @@ INT_PTR CALLBACK MorningProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
       OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
       return DpiChangeHandled(window);
     case kLanguageChangedMessage:
-      OnLanguageChanged(window);
+      DrawAgain(window);
       SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_CLOSE:

@@ -26,7 +26,9 @@
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
@@ -41,6 +43,24 @@ HBITMAP g_picture = nullptr;  // the background with the weeks drawn in
 PracticeSummary g_summary;
 int g_dpi = 0;
 bool g_closing = false;
+
+// The colours the weeks are drawn in: the artwork's, or in high contrast
+// the system's (checks in the text colour, dismissals in the highlight,
+// today's column plain; its label says which it is).
+struct ChartColours {
+  COLORREF today, checked, dismissed, baseline, text, muted, warm;
+};
+ChartColours g_chart;
+
+ChartColours ChartColoursNow() {
+  if (!HighContrastOn()) {
+    return {kTodayColour, kCheckedColour, kDismissedColour, kBaselineColour, kTextColour, kMutedColour, kWarmColour};
+  }
+  const PlainColours s = SystemPlainColours();
+  return {s.back, s.text, s.hot, s.text, s.text, s.text, s.text};
+}
+
+int Opacity() { return HighContrastOn() ? 255 : kOpacity; }
 
 RECT ControlRect(HWND window, int id) {
   RECT r = {};
@@ -87,11 +107,25 @@ void FreeMoons(Moons& moons) {
   }
 }
 
-// The moon of a night drawn with its alpha, centred on x.
+// The moon of a night drawn with its alpha, centred on x; in high contrast
+// a disc of the text colour, filled for a lucid night, a ring for a dream.
 void DrawMoon(HDC dc, const Moons& moons, bool lucid, int centreX, int top) {
   const int i = lucid ? 0 : 1;
   if (!moons.picture[i]) return;
   const int w = moons.size[i][0], h = moons.size[i][1];
+  if (HighContrastOn()) {
+    const int d = std::min(w, h) * 3 / 4;
+    HPEN pen = CreatePen(PS_INSIDEFRAME, std::max(1, d / 6), g_chart.text);
+    HBRUSH brush = CreateSolidBrush(g_chart.text);
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    HGDIOBJ oldBrush = SelectObject(dc, lucid ? static_cast<HGDIOBJ>(brush) : GetStockObject(NULL_BRUSH));
+    Ellipse(dc, centreX - d / 2, top + (h - d) / 2, centreX - d / 2 + d, top + (h - d) / 2 + d);
+    SelectObject(dc, oldBrush);
+    SelectObject(dc, oldPen);
+    DeleteObject(brush);
+    DeleteObject(pen);
+    return;
+  }
   HDC source = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(source, moons.picture[i]);
   const BLENDFUNCTION blend = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -206,7 +240,7 @@ void DrawLegend(HWND window, HBITMAP picture, int dpi, int scale) {
     switch (kLegend[i].sign) {
       case LegendSign::Checked:
       case LegendSign::Dismissed: {
-        HBRUSH brush = CreateSolidBrush(kLegend[i].sign == LegendSign::Checked ? kCheckedColour : kDismissedColour);
+        HBRUSH brush = CreateSolidBrush(kLegend[i].sign == LegendSign::Checked ? g_chart.checked : g_chart.dismissed);
         HGDIOBJ oldBrush = SelectObject(dc, brush);
         HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
         const int round = scaled(3);
@@ -315,20 +349,20 @@ void DrawColumns(HDC dc, HWND window, int dpi, HFONT small) {
     const int right = area.left + width * (i + 1) / kPracticeDays;
     const int centre = (left + right) / 2;
     const int half = (right - left) * 3 / 10;
-    if (i == kPracticeDays - 1) Fill(dc, left + 1, area.top, right - 1, baseline, kTodayColour);
+    if (i == kPracticeDays - 1) Fill(dc, left + 1, area.top, right - 1, baseline, g_chart.today);
     const int checkedTop = baseline - static_cast<int>(d.checked * unit + 0.5);
     const int stackTop = baseline - static_cast<int>((d.checked + d.dismissed) * unit + 0.5);
-    Fill(dc, centre - half, checkedTop, centre + half, baseline, kCheckedColour);
-    Fill(dc, centre - half, stackTop, centre + half, checkedTop, kDismissedColour);
+    Fill(dc, centre - half, checkedTop, centre + half, baseline, g_chart.checked);
+    Fill(dc, centre - half, stackTop, centre + half, checkedTop, g_chart.dismissed);
     if (d.checked > 0) {
       const RECT count = {left - 4, stackTop - countRow, right + 4, stackTop};
-      Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, kMutedColour, small);
+      Text(dc, std::to_string(d.checked), count, DT_CENTER | DT_BOTTOM | DT_SINGLELINE, g_chart.muted, small);
     }
     if (d.night == NightAnswer::Lucid || d.night == NightAnswer::Dream) {
       DrawMoon(dc, moons, d.night == NightAnswer::Lucid, centre, area.top);
     }
   }
-  Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), kBaselineColour);
+  Fill(dc, area.left, baseline, area.right, baseline + ScalePixels(1, dpi), g_chart.baseline);
   FreeMoons(moons);
 }
 
@@ -337,7 +371,7 @@ void DrawStreak(HDC dc, HWND window, int dpi, HFONT big) {
   RECT r = ControlRect(window, IDC_PRACTICE_STREAK);
   const int pad = ScalePixels(10, dpi);
   const RECT number = {r.left + pad, r.top, r.left + pad + ScalePixels(36, dpi), r.bottom};
-  Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, kWarmColour, big);
+  Text(dc, std::to_string(g_summary.streak), number, DT_CENTER | DT_VCENTER | DT_SINGLELINE, g_chart.warm, big);
 }
 
 // The words of the record, in the language in use, each fitted to its
@@ -418,6 +452,8 @@ HBITMAP DrawPicture(HWND window, int dpi, SIZE* size) {
   if (!LoadPngResourceAtDpi(window, IDP_PRACTICE_BACKGROUND, dpi, &picture, pictureSize)) return nullptr;
   size->cx = pictureSize[0];
   size->cy = pictureSize[1];
+  g_chart = ChartColoursNow();
+  if (HighContrastOn()) DrawPlainPicture(picture, ScalePercentOfDpi(dpi), {}, {});
   ForgetDrawnTexts(picture);
   DrawBackgroundWords(window, picture, dpi);
   HDC dc = CreateCompatibleDC(nullptr);
@@ -451,6 +487,7 @@ void LayOut(HWND window, int dpi) {
   AttachButton(&g_skin, &g_closeButton, IDC_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE, IDP_PRACTICE_CLOSE_HOVER, 0);
   // Translators: the name a screen reader reads for the x of My Practice.
   SetControlName(window, IDC_PRACTICE_CLOSE, Tr("Close"));
+  SetPlainGlyph(GetDlgItem(window, IDC_PRACTICE_CLOSE), PlainGlyph::Cross);
   ResetButtons(&g_skin);
 }
 
@@ -483,18 +520,33 @@ void InitWindow(HWND window) {
   SetForegroundWindow(window);
   LayOut(window, WindowDpi(window));
   CenterWindowOnItsMonitor(window);
-  FadeInWindow(window, kFadeInStepMs, kOpacity);
+  FadeInWindow(window, kFadeInStepMs, Opacity());
+  // A fade ends just below its limit; high contrast is wholly opaque.
+  if (HighContrastOn()) SetWindowOpacity(window, Opacity());
 }
 
 void ClosePractice(HWND window) {
   if (g_closing) return;
   g_closing = true;
-  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  FadeOutWindow(window, kFadeOutStepMs, Opacity());
   ReleaseSkin(&g_skin);
   EndDialog(window, 0);
 }
 
+// High contrast came, went or changed its colours: the picture again.
+void OnSystemLookChanged(HWND window) {
+  if (g_closing) return;
+  SIZE size = {0, 0};
+  HBITMAP picture = DrawPicture(window, g_dpi, &size);
+  if (!picture) return;
+  if (g_picture) DeleteObject(g_picture);
+  g_picture = picture;
+  SetWindowOpacity(window, Opacity());
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 INT_PTR CALLBACK PracticeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam)) OnSystemLookChanged(window);
   switch (message) {
     case WM_INITDIALOG:
       InitWindow(window);

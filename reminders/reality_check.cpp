@@ -21,6 +21,8 @@
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 
 RealityCheckPopup g_realityCheck;
 
@@ -83,6 +85,8 @@ bool LoadPopupPicture(HWND window, int dpi) {
   HBITMAP bitmap = nullptr;
   if (!LoadPngResourceAtDpi(window, PictureOf(g_realityCheck.kind), dpi, &bitmap, size)) return false;
   ForgetDrawnTexts(bitmap);
+  // High contrast: the same size and words, on the plain look.
+  if (HighContrastOn()) DrawPlainPicture(bitmap, ScalePercentOfDpi(dpi), {}, {});
   DrawCheckWords(bitmap, g_realityCheck.kind);
   if (g_realityCheck.kind == static_cast<int>(CheckKind::Text)) {
     DrawTextCheck(bitmap, g_realityCheck.word, g_realityCheck.clock);
@@ -137,9 +141,10 @@ void DescribePopup(HWND, AccessibleFacts* facts) {
 // Once per appearance, when it has faded in.
 void AnnouncePopup() { AnnounceWindow(g_realityCheck.window, PopupWords().c_str(), L"Somnivex.RealityCheck"); }
 
-// Another language: the picture drawn again with its words, shown at once
-// when the popup is up, else kept premultiplied for the next fade-in.
-void OnLanguageChanged(HWND window) {
+// The picture drawn again, shown at once when the popup is up, else kept
+// premultiplied for the next fade-in: with its words in another language,
+// or in a new look (high contrast came, went or changed its colours).
+void DrawAgain(HWND window) {
   if (!LoadPopupPicture(window, g_realityCheck.dpi)) return;
   if (g_realityCheck.visible) {
     PaintLayeredBitmap(window, g_realityCheck.bitmap, g_realityCheck.width, g_realityCheck.height);
@@ -208,6 +213,7 @@ void EndRealityCheck(bool checkDone) {
 }
 
 INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam)) DrawAgain(window);
   switch (message) {
     case WM_INITDIALOG:
       InitPopup(window);
@@ -228,7 +234,7 @@ INT_PTR CALLBACK RealityCheckProc(HWND window, UINT message, WPARAM wParam, LPAR
       SetWindowLongPtrA(window, DWLP_MSGRESULT, AnswerAccessibleObject(window, wParam, lParam, DescribePopup));
       return TRUE;
     case kLanguageChangedMessage:
-      OnLanguageChanged(window);
+      DrawAgain(window);
       SetWindowLongPtrA(window, DWLP_MSGRESULT, TRUE);
       return TRUE;
     case WM_CLOSE:

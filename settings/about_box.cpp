@@ -17,12 +17,16 @@
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
 #include "skin/skin_manager.h"
+#include "skin/system_look.h"
 
 namespace {
 
 constexpr DWORD kFadeInStepMs = 15;
 constexpr DWORD kFadeOutStepMs = 10;
 constexpr int kOpacity = 250;
+
+// Opaque in high contrast, where nothing may show through.
+int Opacity() { return HighContrastOn() ? 255 : kOpacity; }
 
 // The box's skin objects live for the whole process; they are attached
 // afresh each time the box opens and released when it closes.
@@ -105,6 +109,14 @@ std::vector<PictureText> AboutWords(std::string* version, std::vector<std::strin
   return words;
 }
 
+// The artwork of the scale with its words, or in high contrast the plain
+// look with them (the buttons paint theirs, with their names).
+void ShowAboutBackground(HWND window, int dpi) {
+  std::string version;
+  std::vector<std::string> rows;
+  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi, AboutWords(&version, &rows));
+}
+
 // A button's words, drawn into its picture at rest and lit (the hover
 // picture), in the colours of each; the room in the picture's pixels at
 // 100 %.
@@ -157,9 +169,7 @@ void NameAboutBoxControls(HWND window) {
 // the language in use.
 void LayOutAboutBox(HWND window, int dpi) {
   PlaceDialogControls(window, IDD_POPUP, dpi);
-  std::string version;
-  std::vector<std::string> rows;
-  ShowBackgroundAtDpi(window, IDB_ABOUT_BACKGROUND, dpi, AboutWords(&version, &rows));
+  ShowAboutBackground(window, dpi);
   const SkinTheme theme = {};
   Init(&g_aboutSkin, window, &theme);
   g_aboutSkin.dpi = dpi;
@@ -194,14 +204,16 @@ void InitAboutBox(HWND window) {
   SetForegroundWindow(window);
   LayOutAboutBox(window, WindowDpi(window));
   CenterWindowOnItsMonitor(window);
-  FadeInWindow(window, kFadeInStepMs, kOpacity);
+  FadeInWindow(window, kFadeInStepMs, Opacity());
+  // A fade ends just below its limit; high contrast is wholly opaque.
+  if (HighContrastOn()) SetWindowOpacity(window, Opacity());
   AddTooltip(window, kHelpTooltip, IDC_ABOUT_HELP, false);
 }
 
 void CloseAboutBox(HWND window) {
   if (g_closing) return;
   g_closing = true;
-  FadeOutWindow(window, kFadeOutStepMs, kOpacity);
+  FadeOutWindow(window, kFadeOutStepMs, Opacity());
   ReleaseSkin(&g_aboutSkin);
   ReleaseBackground(window);
   EndDialog(window, 0);
@@ -212,6 +224,11 @@ void CloseAboutBox(HWND window) {
 void RunAboutBox() { DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_POPUP), nullptr, AboutBoxProc, 0); }
 
 INT_PTR CALLBACK AboutBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (SystemLookChanged(message, wParam) && !g_closing) {
+    ShowAboutBackground(window, g_aboutSkin.dpi);
+    SetWindowOpacity(window, Opacity());
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+  }
   switch (message) {
     case WM_INITDIALOG:
       InitAboutBox(window);

@@ -7,6 +7,8 @@
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_scale.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 #include "skin/window_math.h"
 
 namespace {
@@ -206,15 +208,18 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<P
   HWND control = BackgroundStatic(dialog);
   if (!control) return result;
   const bool replaced = GetPropA(control, kScaledBackground) != nullptr;
+  // High contrast: the plain look at the artwork's size, with the same
+  // words (skin/plain_look.h).
+  const bool plain = HighContrastOn();
   HBITMAP picture = nullptr;
   int size[2] = {0, 0};
   if (dpi != kBaseDpi) {
     LoadPngResourceAtDpi(dialog, bitmapId, dpi, &picture, size);
-  } else if (replaced || !words.empty()) {
+  } else if (replaced || !words.empty() || plain) {
     picture = static_cast<HBITMAP>(LoadImageA(reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(dialog, GWLP_HINSTANCE)),
                                               MAKEINTRESOURCEA(bitmapId), IMAGE_BITMAP, 0, 0, 0));
   }
-  if (picture && !words.empty()) {
+  if (picture && (!words.empty() || plain)) {
     // Words need a picture GDI can blend into: a 32-bit copy of whatever
     // the resource gave (the 100 % bitmaps are device bitmaps, one of them
     // 24-bit), opaque like the backgrounds themselves.
@@ -223,7 +228,11 @@ SIZE ShowBackgroundAtDpi(HWND dialog, int bitmapId, int dpi, const std::vector<P
     picture = copy;
     if (picture) {
       ForgetDrawnTexts(picture);  // a new picture, perhaps under a deleted one's handle
-      DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+      if (plain) {
+        DrawPlainPicture(picture, ScalePercentOfDpi(dpi), words, {});
+      } else {
+        DrawPictureTexts(picture, ScalePercentOfDpi(dpi), words);
+      }
     }
   }
   if (picture) {

@@ -4,11 +4,14 @@
 
 #include <cstdlib>
 
+#include "skin/system_look.h"
 #include "skin/window_math.h"
 
 bool g_startedHidden = false;
 
 namespace {
+
+unsigned long g_fadeSteps = 0;
 
 void AddLayeredStyle(HWND window) {
   const LONG style = GetWindowLongA(window, GWL_EXSTYLE);
@@ -95,9 +98,10 @@ void PaintLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height) {
 void FadeLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height, bool fadeIn, DWORD stepDelayMs) {
   LayeredPaint lp;
   BeginLayeredPaint(lp, window, bitmap, width, height);
-  const std::vector<int> series = LayeredFadeSeries(fadeIn);
+  const std::vector<int> series = LayeredFadeSeries(fadeIn, AnimationsOn());
   for (std::size_t i = 0; i < series.size(); ++i) {
     UpdateLayered(lp, series[i]);
+    ++g_fadeSteps;
     if (i > 0) Sleep(stepDelayMs);
   }
   EndLayeredPaint(lp);
@@ -105,21 +109,27 @@ void FadeLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height, bool 
 
 void FadeOutWindow(HWND window, DWORD stepDelayMs, int startOpacity) {
   AddLayeredStyle(window);
-  for (int opacity : WindowFadeOutSeries(startOpacity)) {
+  const bool animate = AnimationsOn();
+  for (int opacity : WindowFadeOutSeries(startOpacity, animate)) {
     SetLayeredWindowAttributes(window, 0, LowByte(opacity), LWA_ALPHA);
-    Sleep(stepDelayMs);
+    ++g_fadeSteps;
+    if (animate) Sleep(stepDelayMs);
   }
 }
 
 void FadeInWindow(HWND window, DWORD stepDelayMs, int opacityLimit) {
   AddLayeredStyle(window);
-  for (int opacity : WindowFadeInSeries(opacityLimit)) {
+  const bool animate = AnimationsOn();
+  for (int opacity : WindowFadeInSeries(opacityLimit, animate)) {
     SetLayeredWindowAttributes(window, 0, LowByte(opacity), LWA_ALPHA);
-    Sleep(stepDelayMs);
+    ++g_fadeSteps;
+    if (animate) Sleep(stepDelayMs);
     UpdateWindow(window);
     ShowWindow(window, SW_SHOW);
   }
 }
+
+unsigned long FadeStepCount() { return g_fadeSteps; }
 
 void SetWindowOpacity(HWND window, int opacity) {
   AddLayeredStyle(window);

@@ -1,6 +1,7 @@
 // Layered windows and window effects: per-pixel-alpha pictures, fades of
 // whole windows, centring, point-size fonts and tooltips. Used by both
-// programs; every fade sleeps on the calling thread between its steps.
+// programs; every fade sleeps on the calling thread between its steps, and
+// is a single step when the system's animations are off.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +20,9 @@ void FadeLayeredBitmap(HWND window, HBITMAP bitmap, int width, int height, bool 
 void FadeOutWindow(HWND window, DWORD stepDelayMs, int startOpacity);
 void FadeInWindow(HWND window, DWORD stepDelayMs, int opacityLimit);
 void SetWindowOpacity(HWND window, int opacity);
+// How many opacities the fades of this process have set so far, for the
+// tests: a fade sets one when the system's animations are off.
+unsigned long FadeStepCount();
 void ApplyRegionResource(HWND window, int resourceId);
 void CenterWindowOn(HWND window, HWND reference, HWND verticalReference);
 void ShowMainWindow(HWND window);

@@ -8,6 +8,8 @@
 
 #include "settings/translation.h"
 #include "skin/layered_window.h"
+#include "skin/plain_look.h"
+#include "skin/system_look.h"
 #include "skin/text_fit.h"
 
 namespace {
@@ -278,8 +280,22 @@ std::vector<DrawnText>& Drawn() {
 
 int Scaled(int v, int scale) { return (v * scale + (v >= 0 ? 50 : -50)) / 100; }
 
+// In high contrast the words stand on a plain picture (skin/plain_look.h):
+// each takes the system's colour for the background under the middle of its
+// room, solid, without the halo meant for the artwork.
+PictureText PlainWords(const Canvas& c, int scale, PictureText t) {
+  const int x = std::clamp(Scaled((t.left + t.right) / 2, scale), 0, c.width - 1);
+  const int y = std::clamp(Scaled((t.top + t.bottom) / 2, scale), 0, c.height - 1);
+  const std::uint8_t* p = c.pixels + static_cast<std::size_t>(c.bottomUp ? c.height - 1 - y : y) * c.stride + x * 4;
+  t.colour = PlainWordColour(RGB(p[2], p[1], p[0]));
+  t.opacity = 255;
+  t.halo = 0;
+  return t;
+}
+
 // Draws one text: fitted to its room, its lines stacked and aligned in it.
-bool DrawOne(Canvas& c, int scale, const PictureText& t) {
+bool DrawOne(Canvas& c, int scale, const PictureText& given) {
+  const PictureText t = HighContrastOn() ? PlainWords(c, scale, given) : given;
   RECT room = {Scaled(t.left, scale), Scaled(t.top, scale), Scaled(t.right, scale), Scaled(t.bottom, scale)};
   const int em = std::max(1, Scaled(t.em, scale));
   const int minEm = std::max(1, t.minEm > 0 ? Scaled(t.minEm, scale) : em * 4 / 5);

@@ -2,6 +2,7 @@
 // caption burned into each picture the first time it is shown.
 #include "skin/focus_mark_draw.h"
 #include "skin/skin_binding.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_label.h"
 
 namespace {
@@ -9,6 +10,7 @@ namespace {
 LRESULT HandleButton(SkinButton* b, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT: {
+      if (PaintPlainButton(b, window)) break;
       PAINTSTRUCT ps;
       HDC context = BeginPaint(window, &ps);
       HDC memory = CreateCompatibleDC(context);

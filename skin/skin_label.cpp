@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "skin/picture_text.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_binding.h"
 #include "skin/text_block.h"
 
@@ -205,8 +206,15 @@ void PaintLabel(SkinLabel* l, HWND window) {
   int saved = SaveDC(buffer);
   HBITMAP bitmap = CreateCompatibleBitmap(context, l->bufferWidth, l->bufferHeight);
   SelectObject(buffer, bitmap);
-  BitBlt(buffer, 0, 0, l->bufferWidth, l->bufferHeight, l->pictureContext, 0, 0, SRCCOPY);
-  if (!l->text.empty()) DrawLabelText(buffer, l);
+  // High contrast: a plain panel, the text in the system's colour.
+  const bool plain = PaintPlainPanel(buffer, l->bufferWidth, l->bufferHeight);
+  if (!plain) BitBlt(buffer, 0, 0, l->bufferWidth, l->bufferHeight, l->pictureContext, 0, 0, SRCCOPY);
+  if (!l->text.empty()) {
+    const COLORREF own = l->textColor;
+    if (plain) l->textColor = SystemPlainColours().text;
+    DrawLabelText(buffer, l);
+    l->textColor = own;
+  }
   BitBlt(context, 0, 0, l->bufferWidth, l->bufferHeight, buffer, 0, 0, SRCCOPY);
   RestoreDC(buffer, saved);
   DeleteObject(bitmap);

@@ -2,6 +2,7 @@
 // button's own click notification (sent on release), so the owner's
 // BN_CLICKED already reads the new state. From the keyboard it flips when
 // Space is let go on it, just before that notification.
+#include "skin/plain_controls.h"
 #include "skin/skin_binding.h"
 
 namespace {
@@ -20,7 +21,7 @@ void Flip(SkinToggle* t, HWND window) {
 LRESULT HandleToggle(SkinToggle* t, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_PAINT:
-      PaintImage(window, t->current);
+      if (!PaintPlainToggle(t, window)) PaintImage(window, t->current);
       break;
     case WM_MOUSEMOVE:
       if (t->hasHover) {

@@ -13,7 +13,8 @@ void PremultiplyPixels(std::uint8_t* pixels, std::size_t width, std::size_t rows
   }
 }
 
-std::vector<int> LayeredFadeSeries(bool fadeIn) {
+std::vector<int> LayeredFadeSeries(bool fadeIn, bool animate) {
+  if (!animate) return {fadeIn ? 255 : 0};
   // 255 = 51 x 5, so both directions hit their end value exactly.
   std::vector<int> values;
   int alpha = fadeIn ? 0 : 255;
@@ -27,14 +28,22 @@ std::vector<int> LayeredFadeSeries(bool fadeIn) {
   return values;
 }
 
-std::vector<int> WindowFadeInSeries(int opacityLimit) {
+std::vector<int> WindowFadeInSeries(int opacityLimit, bool animate) {
   std::vector<int> values;
+  if (!animate) {
+    if (opacityLimit > 0) values.push_back(opacityLimit);
+    return values;
+  }
   for (int opacity = 0; opacity < opacityLimit; opacity += 5) values.push_back(opacity);
   return values;
 }
 
-std::vector<int> WindowFadeOutSeries(int startOpacity) {
+std::vector<int> WindowFadeOutSeries(int startOpacity, bool animate) {
   std::vector<int> values;
+  if (!animate) {
+    if (startOpacity > 0) values.push_back(0);
+    return values;
+  }
   for (int opacity = startOpacity; opacity > 0; opacity -= 10) values.push_back(opacity);
   return values;
 }

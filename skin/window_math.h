@@ -17,16 +17,21 @@ void PremultiplyPixels(std::uint8_t* pixels, std::size_t width, std::size_t rows
 // Constant alphas of a per-pixel-alpha fade, in the order they are set:
 // fading in 0, 5, ..., 255 (52 values), fading out the reverse ending at 0.
 // A sleep follows every value but the first.
-std::vector<int> LayeredFadeSeries(bool fadeIn);
+//
+// With `animate` false (the system's "Show animations" is off) every fade
+// below is one value, where it would end, and no sleep: a window appears
+// and disappears at once.
+std::vector<int> LayeredFadeSeries(bool fadeIn, bool animate = true);
 
 // Opacities a whole-window fade-in sets: 0, 5, ... while below the limit
 // (so the limit itself never). Empty for a limit of 0 or less. A sleep
-// follows every value.
-std::vector<int> WindowFadeInSeries(int opacityLimit);
+// follows every value. Without animation: the limit alone.
+std::vector<int> WindowFadeInSeries(int opacityLimit, bool animate = true);
 
 // Opacities a whole-window fade-out sets: start, start - 10, ... while
 // above 0. Empty for a start of 0 or less. A sleep follows every value.
-std::vector<int> WindowFadeOutSeries(int startOpacity);
+// Without animation: 0 alone, the window then being gone at once.
+std::vector<int> WindowFadeOutSeries(int startOpacity, bool animate = true);
 
 struct ScreenRect {
   int left = 0;

@@ -8,6 +8,7 @@
 #include "hollow/bounce_mover.h"
 #include "hollow/fade_cycle.h"
 #include "hollow/run_argument.h"
+#include "hollow/standing_place.h"
 
 namespace {
 
@@ -245,6 +246,39 @@ TEST(RunArgumentValue, TakesTheLanguageNamedAfterRun) {
     EXPECT_EQ(RunArgumentValue(c.text, "language="), c.language) << '"' << c.text << '"';
   }
   EXPECT_EQ(RunArgumentValue(nullptr, "language="), "");
+}
+
+// With animations off each question stands at a random place of its own
+// half of the work area: whatever the random numbers, inside the area and
+// never over the other question.
+TEST(ChooseStandingPlace, StaysInItsBandOfTheWorkArea) {
+  const int left = 0, top = 30, right = 1280, bottom = 994;  // a taskbar above
+  for (unsigned random : {0u, 1u, 77u, 4095u, 123456789u, 0xFFFFFFFFu}) {
+    const StandingPlace upper = ChooseStandingPlace(left, top, right, bottom, 249, 27, 0, 2, random, random * 7u);
+    const StandingPlace lower = ChooseStandingPlace(left, top, right, bottom, 264, 26, 1, 2, random * 3u, random);
+    EXPECT_GE(upper.x, left);
+    EXPECT_LE(upper.x + 249, right);
+    EXPECT_GE(upper.y, top);
+    EXPECT_LE(upper.y + 27, top + 482);
+    EXPECT_GE(lower.x, left);
+    EXPECT_LE(lower.x + 264, right);
+    EXPECT_GE(lower.y, top + 482);
+    EXPECT_LE(lower.y + 26, bottom);
+  }
+  // The random numbers spread the places over the band.
+  EXPECT_EQ(ChooseStandingPlace(left, top, right, bottom, 249, 27, 0, 2, 0, 0).x, 0);
+  EXPECT_EQ(ChooseStandingPlace(left, top, right, bottom, 249, 27, 0, 2, 1031, 455).x, 1031);
+  EXPECT_EQ(ChooseStandingPlace(left, top, right, bottom, 249, 27, 0, 2, 1031, 455).y, top + 455);
+}
+
+TEST(ChooseStandingPlace, APictureTooLargeStaysOnTheArea) {
+  // Taller than its band: at the band's top, moved up to end at the bottom.
+  const StandingPlace tall = ChooseStandingPlace(0, 0, 800, 100, 200, 80, 1, 2, 5, 5);
+  EXPECT_EQ(tall.y, 20);
+  // Larger than the whole area: at its top left.
+  const StandingPlace huge = ChooseStandingPlace(10, 20, 300, 200, 500, 400, 1, 2, 99, 99);
+  EXPECT_EQ(huge.x, 10);
+  EXPECT_EQ(huge.y, 20);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // back from the window manager, pixels read back from the screen, placement,
 // fonts and tooltips.
 #include "skin/layered_window.h"
+#include "skin/system_look.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -183,6 +184,38 @@ TEST(WindowFades, FadeOutLeavesTenAndTheWindowVisible) {
   // A start of 0 sets nothing.
   FadeOutWindow(w, 15, 0);
   EXPECT_EQ(LayeredAlpha(w), 10);
+  DestroyWindow(w);
+}
+
+void SetAnimations(bool on) {
+  SystemParametersInfoA(SPI_SETCLIENTAREAANIMATION, 0, reinterpret_cast<void*>(static_cast<INT_PTR>(on ? 1 : 0)), 0);
+}
+
+// "Show animations" switched while the program runs: the fades follow from
+// the moment a window hears of it, a single step to their end while it is
+// off (one opacity set, no sleeping), the whole series again once it is on.
+TEST(WindowFades, FollowTheSystemsAnimationsWhenTheyChange) {
+  HWND w = MakePopup(50, 50, 120, 80);
+  SetAnimations(false);
+  EXPECT_FALSE(SystemLookChanged(WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION));  // nothing to draw again
+  EXPECT_FALSE(AnimationsOn());
+  unsigned long steps = FadeStepCount();
+  const DWORD start = GetTickCount();
+  FadeInWindow(w, 100, 230);
+  EXPECT_EQ(LayeredAlpha(w), 230);
+  EXPECT_TRUE(IsWindowVisible(w));
+  FadeOutWindow(w, 100, 230);
+  EXPECT_EQ(LayeredAlpha(w), 0);
+  EXPECT_EQ(FadeStepCount() - steps, 2u);
+  EXPECT_LT(GetTickCount() - start, 1000u);  // a fade of 100 ms steps would take seconds
+
+  SetAnimations(true);
+  SystemLookChanged(WM_SETTINGCHANGE, SPI_SETCLIENTAREAANIMATION);
+  EXPECT_TRUE(AnimationsOn());
+  steps = FadeStepCount();
+  FadeInWindow(w, 1, 230);
+  EXPECT_EQ(FadeStepCount() - steps, 46u);
+  EXPECT_EQ(LayeredAlpha(w), 225);
   DestroyWindow(w);
 }
 

@@ -104,6 +104,19 @@ TEST(WindowFadeSeries, FadeOutEndsAtTheSmallestPositiveValue) {
   EXPECT_TRUE(WindowFadeOutSeries(-10).empty());
 }
 
+// With the system's animations off a window appears and disappears at
+// once: every fade is one value, the one it would have ended at (the whole
+// window's limit, or nothing at all when there is nothing to show).
+TEST(FadeSeriesWithoutAnimation, EachFadeIsOneStepToItsEnd) {
+  EXPECT_EQ(LayeredFadeSeries(true, false), std::vector<int>{255});
+  EXPECT_EQ(LayeredFadeSeries(false, false), std::vector<int>{0});
+  EXPECT_EQ(WindowFadeInSeries(230, false), std::vector<int>{230});
+  EXPECT_EQ(WindowFadeInSeries(255, false), std::vector<int>{255});
+  EXPECT_TRUE(WindowFadeInSeries(0, false).empty());
+  EXPECT_EQ(WindowFadeOutSeries(250, false), std::vector<int>{0});
+  EXPECT_TRUE(WindowFadeOutSeries(0, false).empty());
+}
+
 TEST(CentreInWorkArea, CentresWithTruncationAndNoClamp) {
   struct Case {
     ScreenRect work;
