@@ -33,6 +33,10 @@ HMENU MorningAnswers() {
 
 }  // namespace
 
+// The popups' items share the menu's commands with the Language submenu's.
+static_assert(IDM_CHECK_DONE > IDM_LANGUAGE_LAST && IDM_MORNING_WRITE_DOWN > IDM_CHECK_DONE,
+              "the popups' tray items need numbers of their own");
+
 int InsertPopupItems(HMENU menu) {
   int at = 0;
   if (g_realityCheck.visible) {

@@ -154,11 +154,11 @@
 
 /* Tray items of the popups that never take the keyboard, at the top of the
    menu only while one shows */
-#define IDM_CHECK_DONE        431   /* "I Did The Check": as a double-click on the reality check */
-#define IDM_CHECK_NOT_NOW     432   /* "Not Now": as a right click on it */
-#define IDM_MORNING_ANSWER_LUCID 433  /* the morning question's three answers */
-#define IDM_MORNING_ANSWER_DREAM 434
-#define IDM_MORNING_ANSWER_NONE  435
-#define IDM_MORNING_WRITE_DOWN   436  /* its "Write it down" */
+#define IDM_CHECK_DONE        451   /* "I Did The Check": as a double-click on the reality check */
+#define IDM_CHECK_NOT_NOW     452   /* "Not Now": as a right click on it */
+#define IDM_MORNING_ANSWER_LUCID 453  /* the morning question's three answers */
+#define IDM_MORNING_ANSWER_DREAM 454
+#define IDM_MORNING_ANSWER_NONE  455
+#define IDM_MORNING_WRITE_DOWN   456  /* its "Write it down" */
 
 #endif
