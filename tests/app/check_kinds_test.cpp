@@ -208,7 +208,7 @@ TEST_F(CheckKinds, DrawnWordsKeepTheirAlphaAndStayInTheirFreeArea) {
   // The popup's place: centred in the work area. The backdrop is there
   // before the popup's first show, so that the popup is above it.
   RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  work = PrimaryWorkArea();
   const LONG left = work.left + (work.right - work.left - 337) / 2;
   const LONG top = work.top + (work.bottom - work.top - 222) / 2;
   const RECT place = {left, top, left + 337, top + 222};

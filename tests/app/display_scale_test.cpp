@@ -139,7 +139,7 @@ void ExpectControlsOnTheirPlaces(HWND dialog, const ArtworkSet& art, const std::
 
 void ExpectCentredInWorkArea(HWND window, SIZE size, const char* what) {
   RECT work = {}, r = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  work = PrimaryWorkArea();
   GetWindowRect(window, &r);
   EXPECT_EQ(r.right - r.left, size.cx) << what;
   EXPECT_EQ(r.bottom - r.top, size.cy) << what;
@@ -433,7 +433,7 @@ TEST_F(DisplayScale, EveryControlSitsOnItsPaintedPlaceAtEachScale) {
     RECT frame = {}, editor = {}, work = {};
     GetWindowRect(journal, &frame);
     GetWindowRect(GetDlgItem(journal, IDC_JOURNAL_TEXT), &editor);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    work = PrimaryWorkArea();
     const long wantWidth = std::min<long>(MulDiv(780, static_cast<int>(c.dpi), 96), work.right - work.left);
     EXPECT_EQ(frame.right - frame.left, wantWidth) << "dream journal";
     EXPECT_TRUE(frame.left >= work.left && frame.top >= work.top && frame.right <= work.right && frame.bottom <= work.bottom);

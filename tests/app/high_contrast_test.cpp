@@ -216,7 +216,7 @@ TEST_F(HighContrast, EveryWindowTakesTheThemeAndNothingFadesOrDrifts) {
   EXPECT_EQ(SendMessageA(words, kHollowQuery, 5, 0), 0);   // no motion timer
   RECT first = {}, later = {}, work = {};
   GetWindowRect(words, &first);
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  work = PrimaryWorkArea();
   EXPECT_TRUE(first.left >= work.left && first.top >= work.top && first.right <= work.right &&
               first.bottom <= work.bottom);
   ExpectPlain(words, "high-contrast-hollow.png");

@@ -20,12 +20,6 @@ BYTE LayeredAlpha(HWND w) {
   return alpha;
 }
 
-RECT WorkArea() {
-  RECT r = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
-  return r;
-}
-
 HWND WaitPopup() { return WaitForWindow(kPopupTitle, 20000); }
 
 class MainWindow : public ProgramTest {};
@@ -175,7 +169,7 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   GetWindowRect(popup, &r);
   EXPECT_EQ(r.right - r.left, 337);
   EXPECT_EQ(r.bottom - r.top, 222);
-  const RECT work = WorkArea();
+  const RECT work = PrimaryWorkArea();
   EXPECT_EQ(r.left, work.left + ((work.right - work.left) - 337) / 2);
   EXPECT_EQ(r.top, work.top + ((work.bottom - work.top) - 222) / 2);
   EXPECT_TRUE(GetWindowLongA(popup, GWL_EXSTYLE) & WS_EX_TOPMOST);

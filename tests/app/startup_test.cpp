@@ -58,7 +58,7 @@ TEST_F(Startup, SecondStartAfterAHiddenStartShowsTheWindowInTheWorkArea) {
     EXPECT_TRUE(IsWindowVisible(running)) << args;
     RECT window = {}, work = {}, inside = {};
     GetWindowRect(running, &window);
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    work = PrimaryWorkArea();
     EXPECT_TRUE(IntersectRect(&inside, &window, &work) && EqualRect(&inside, &window)) << args;
     ShowWindow(running, SW_HIDE);
   }

@@ -84,7 +84,7 @@ TEST_F(Tray, ShowAfterHiddenStartCentresOnceThenKeepsThePlace) {
   WaitIdle(main_);
   EXPECT_TRUE(IsWindowVisible(main_));
   RECT work = {}, r = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  work = PrimaryWorkArea();
   GetWindowRect(main_, &r);
   EXPECT_EQ(r.left, work.left + ((work.right - work.left) - 428) / 2);
   EXPECT_EQ(r.top, work.top + ((work.bottom - work.top) - 372) / 2);

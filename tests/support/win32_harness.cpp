@@ -137,6 +137,21 @@ HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className) {
   }
 }
 
+RECT PrimaryWorkArea() {
+  RECT work = {};
+  // While Wine renews its display devices the monitor list is briefly empty;
+  // a moment later it is whole again.
+  for (int attempt = 0; attempt < 40 && IsRectEmpty(&work); ++attempt) {
+    if (attempt) Sleep(50);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    const POINT origin = {0, 0};
+    if (GetMonitorInfoA(MonitorFromPoint(origin, MONITOR_DEFAULTTOPRIMARY), &monitor)) work = monitor.rcWork;
+  }
+  if (IsRectEmpty(&work)) SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
 bool WaitForNoWindow(const char* title, DWORD timeoutMs) {
   const DWORD start = GetTickCount();
   while (FindWindowA(nullptr, title)) {

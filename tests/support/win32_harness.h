@@ -40,6 +40,10 @@ void Close(Process& p);
 HWND WaitForWindow(const char* title, DWORD timeoutMs, const char* className = nullptr);
 // Polls until no top-level window with the title exists.
 bool WaitForNoWindow(const char* title, DWORD timeoutMs);
+// The primary monitor's work area, read afresh from the monitor. (Wine keeps
+// the first SPI_GETWORKAREA answer of a process for good, and that answer
+// can be empty when the display devices were being renewed at that moment.)
+RECT PrimaryWorkArea();
 // All top-level windows with this exact title.
 std::vector<HWND> TopWindows(const char* title);
 // All top-level windows of one process.
