@@ -110,8 +110,7 @@ void LoadPicture(ReminderWindow& r) {
 
 // Animations off: the picture at a new random place of its band.
 void Stand(ReminderWindow& r) {
-  RECT work = {};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  const RECT work = WorkAreaOf(r.window);
   const StandingPlace p = ChooseStandingPlace(work.left, work.top, work.right, work.bottom, r.width, r.height, r.band,
                                               2, StandingRandom(), StandingRandom());
   SetWindowPos(r.window, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOREDRAW | SWP_NOACTIVATE);

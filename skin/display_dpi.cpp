@@ -158,15 +158,20 @@ bool PlaceDialogControls(HWND dialog, int templateId, int dpi) {
   return true;
 }
 
-void CenterWindowOnItsMonitor(HWND window) {
+RECT WorkAreaOf(HWND window) {
   MONITORINFO monitor = {};
   monitor.cbSize = sizeof monitor;
-  RECT work = {};
-  if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor)) {
-    work = monitor.rcWork;
-  } else {
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  if (GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor) &&
+      !IsRectEmpty(&monitor.rcWork)) {
+    return monitor.rcWork;
   }
+  RECT work = {};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  return work;
+}
+
+void CenterWindowOnItsMonitor(HWND window) {
+  const RECT work = WorkAreaOf(window);
   RECT own = {};
   GetWindowRect(window, &own);
   const ScreenPoint p = CentreInWorkArea(ScreenRect{work.left, work.top, work.right, work.bottom},

@@ -27,6 +27,10 @@ bool LoadPngResourceAtDpi(HWND window, int resourceId, int dpi, HBITMAP* bitmap,
 // 6 x 13 pixels per 4 x 8 units. False when the template cannot be read.
 bool PlaceDialogControls(HWND dialog, int templateId, int dpi);
 
+// The work area of the monitor the window is on or nearest to. Read from the monitor on every call; the
+// SPI_GETWORKAREA answer only when the monitor cannot be asked.
+RECT WorkAreaOf(HWND window);
+
 // Centres the window in the work area of the monitor it is on.
 void CenterWindowOnItsMonitor(HWND window);
 

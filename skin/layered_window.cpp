@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "skin/display_dpi.h"
 #include "skin/system_look.h"
 #include "skin/window_math.h"
 
@@ -156,9 +157,7 @@ void CenterWindowOn(HWND window, HWND reference, HWND verticalReference) {
   const int width = own.right - own.left;
   const int height = own.bottom - own.top;
   if (!reference) {
-    RECT work = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const ScreenPoint p = CentreInWorkArea(ToScreenRect(work), width, height);
+    const ScreenPoint p = CentreInWorkArea(ToScreenRect(WorkAreaOf(window)), width, height);
     SetWindowPos(window, HWND_TOP, p.x, p.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     return;
   }
