@@ -16,6 +16,7 @@
 #include "skin/display_dpi.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
+#include "skin/plain_controls.h"
 #include "skin/skin_manager.h"
 #include "skin/system_look.h"
 
@@ -177,6 +178,8 @@ void LayOutAboutBox(HWND window, int dpi) {
   AttachButton(&g_aboutSkin, &g_closeButton, IDC_ABOUT_CLOSE, IDP_CLOSE, IDP_CLOSE_HOVER, 0);
   AttachButton(&g_aboutSkin, &g_helpButton, IDC_ABOUT_HELP, IDP_HELP, IDP_HELP_HOVER, 0);
   NameAboutBoxControls(window);
+  // In high contrast the link shows the host name, as its picture does.
+  SetPlainCaption(GetDlgItem(window, IDC_ABOUT_VISIT), kMakerHostName);
   DrawButtonsWords(dpi);
   ResetButtons(&g_aboutSkin);
 }

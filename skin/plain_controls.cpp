@@ -1,6 +1,9 @@
 #include "skin/plain_controls.h"
 
+#include <cwchar>
+
 #include "skin/display_dpi.h"
+#include "skin/focus_mark_draw.h"
 #include "skin/system_look.h"
 
 namespace {
@@ -8,23 +11,26 @@ namespace {
 // The glyph is kept on the control itself, plus one so that "no property"
 // reads as a caption.
 constexpr char kGlyphProperty[] = "SmxPlainGlyph";
+constexpr char kCaptionProperty[] = "SmxPlainCaption";
 
 PlainGlyph GlyphOf(HWND window) {
   const auto stored = reinterpret_cast<INT_PTR>(GetPropA(window, kGlyphProperty));
   return stored > 0 ? static_cast<PlainGlyph>(stored - 1) : PlainGlyph::Caption;
 }
 
-std::wstring WindowTextOf(HWND window) {
+std::wstring CaptionOf(HWND window) {
+  if (const auto* caption = static_cast<const char*>(GetPropA(window, kCaptionProperty))) {
+    const int wide = MultiByteToWideChar(CP_UTF8, 0, caption, -1, nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, caption, -1, &text[0], wide);
+    text.resize(wcslen(text.c_str()));
+    return text;
+  }
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
   const int got = GetWindowTextW(window, &text[0], length + 1);
   text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
   return text;
-}
-
-bool ShowsFocus(HWND window) {
-  if (GetFocus() != window) return false;
-  return (SendMessageW(window, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
 // Paints the control plainly through a buffer (no flicker on hover).
@@ -41,9 +47,10 @@ void PaintPlain(HWND window, PlainGlyph glyph, bool hot) {
   control.rect = r;
   control.glyph = glyph;
   control.hot = hot;
-  if (glyph == PlainGlyph::Caption) control.caption = WindowTextOf(window);
+  if (glyph == PlainGlyph::Caption) control.caption = CaptionOf(window);
   DrawPlainControl(buffer, control, dpi);
-  if (ShowsFocus(window)) DrawPlainFocusMark(buffer, r, hot, dpi);
+  // Shown when the skin shows its own mark, drawn in the plain look's stead.
+  if (FocusMarkShown(window)) DrawPlainFocusMark(buffer, r, hot, dpi);
   BitBlt(context, 0, 0, r.right, r.bottom, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);
   DeleteObject(bitmap);
@@ -55,6 +62,10 @@ void PaintPlain(HWND window, PlainGlyph glyph, bool hot) {
 
 void SetPlainGlyph(HWND control, PlainGlyph glyph) {
   if (control) SetPropA(control, kGlyphProperty, reinterpret_cast<HANDLE>(static_cast<INT_PTR>(glyph) + 1));
+}
+
+void SetPlainCaption(HWND control, const char* text) {
+  if (control) SetPropA(control, kCaptionProperty, const_cast<char*>(text));
 }
 
 bool PaintPlainButton(const SkinButton* b, HWND window) {

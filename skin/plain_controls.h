@@ -12,6 +12,10 @@
 
 // What the button shows in high contrast (its caption, unless told).
 void SetPlainGlyph(HWND control, PlainGlyph glyph);
+// The caption a button shows in high contrast in place of its window text
+// (its name for a screen reader), where the artwork shows other words: a
+// constant UTF-8 text that outlives the control.
+void SetPlainCaption(HWND control, const char* text);
 
 // Each paints the control (BeginPaint to EndPaint) and returns true while
 // high contrast is on; false otherwise, having done nothing.

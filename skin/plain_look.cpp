@@ -57,11 +57,11 @@ struct Ink {
 };
 
 // Text centred in the rectangle in a bold face of `em` pixels: smaller
-// (down to four fifths) where it is too wide, then cut with an ellipsis.
+// (down to two thirds) where it is too wide, then cut with an ellipsis.
 void CentredText(HDC dc, const std::wstring& text, RECT r, int em, COLORREF colour) {
   if (text.empty() || em <= 0) return;
   HFONT font = nullptr;
-  for (int size : {em, em * 9 / 10, em * 4 / 5}) {
+  for (int size : {em, em * 9 / 10, em * 4 / 5, em * 2 / 3}) {
     if (font) DeleteObject(font);
     font = CreatePictureFont(std::max(1, size), FW_BOLD, false, text.c_str());
     HGDIOBJ old = SelectObject(dc, font);
