@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "app/fatal_text.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 
 void ShowErrorBox(const char* message) {
   const std::string text = ComposeFatalText(message);

@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "settings/config_file_ops.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include "app/reminder_pacing.h"
 #include "app/shutdown.h"
 #include "app/tray_icon.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "reminders/hollow_control.h"
 #include "journal/dream_window.h"
 #include "journal/morning_question.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "reminders/reminder_gate.h"
 #include "resources/resource_ids.h"
 #include "settings/language.h"

@@ -7,7 +7,7 @@
 #include "app/fatal_text.h"
 #include "app/main_window.h"
 #include "app/tray_icon.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/dream_window.h"
 #include "reminders/hollow_control.h"
 #include "reminders/reality_check.h"

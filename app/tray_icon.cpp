@@ -7,7 +7,7 @@
 #include "app/option_menus.h"
 #include "app/reminder_pacing.h"
 #include "app/tray_popup_items.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/dream_window.h"
 #include "journal/practice_window.h"
 #include "resources/resource_ids.h"

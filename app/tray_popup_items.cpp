@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/morning_question.h"
 #include "reminders/reality_check.h"
 #include "resources/resource_ids.h"

@@ -5,6 +5,7 @@
 
 #include "hollow/standing_place.h"
 #include "settings/translation.h"
+#include "settings/wide_text.h"
 #include "skin/display_dpi.h"
 #include "skin/display_scale.h"
 #include "skin/foreground_window.h"
@@ -59,10 +60,7 @@ unsigned StandingRandom() {
 HBITMAP PlainWordsPicture(const char* words, int dpi, int size[2]) {
   const int em = ScalePixels(17, dpi);
   const int padX = ScalePixels(10, dpi), padY = ScalePixels(5, dpi);
-  const int wide = MultiByteToWideChar(CP_UTF8, 0, words, -1, nullptr, 0);
-  std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 1), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, words, -1, &text[0], wide);
-  text.resize(wcslen(text.c_str()));
+  const std::wstring text = Widen(words);
   HFONT font = CreatePictureFont(em, FW_BOLD, false, text.c_str());
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ old = SelectObject(dc, font);

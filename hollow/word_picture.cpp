@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "settings/wide_text.h"
 #include "skin/display_scale.h"
 #include "skin/layered_window.h"
 #include "skin/picture_text.h"
@@ -18,15 +19,6 @@ constexpr int kEdgePixels = 1;
 constexpr int kLetterSpacing = 12;
 // Clear room on each side of the words for the edge and its blur.
 constexpr int kSideMargin = 8;
-
-std::wstring Wide(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
-}
 
 int Scaled(int v, int scale) { return (v * scale + 50) / 100; }
 
@@ -56,7 +48,7 @@ HBITMAP DrawWordPicture(const char* text, const WordPictureStyle& style, int dpi
   const int em = std::max(1, Scaled(style.em, scale));
   const int spacing = (kLetterSpacing * scale + 500) / 1000;
   const int edge = std::max(1, Scaled(kEdgePixels, scale));
-  const SIZE words = MeasureWords(Wide(text), em, spacing);
+  const SIZE words = MeasureWords(Widen(text), em, spacing);
   // The design's size, or as much as the words need: their width with
   // margins, the height of their line (whose leading and descent leave the
   // capitals room for the edge).

@@ -7,7 +7,7 @@
 #include <cstdio>
 
 #include "app/app_globals.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/practice_journal.h"
 #include "reminders/reminder_facts.h"
 #include "settings/config_file_ops.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_globals.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/dream_folder.h"
 #include "journal/dream_window_names.h"
 #include "journal/journal_layout.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/app_globals.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "png/png_loader.h"
 #include "journal/practice_colours.h"
 #include "journal/practice_journal.h"

@@ -10,7 +10,7 @@
 #include "app/app_globals.h"
 #include "app/fatal_error.h"
 #include "app/fatal_text.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "reminders/process_name.h"
 #include "settings/language.h"
 #include "settings/translation.h"

@@ -6,7 +6,7 @@
 #include "app/app_globals.h"
 #include "app/reminder_pacing.h"
 #include "app/shutdown.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "png/png_loader.h"
 #include "journal/dream_folder.h"
 #include "journal/practice_journal.h"

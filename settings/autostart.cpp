@@ -4,7 +4,7 @@
 
 #include "app/app_globals.h"
 #include "app/tray_icon.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "settings/run_command.h"
 
 int g_startupFlag = 0;

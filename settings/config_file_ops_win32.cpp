@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <io.h>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "settings/config_file_ops.h"
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {

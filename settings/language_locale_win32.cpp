@@ -1,19 +1,11 @@
 #include "settings/language_locale.h"
 
 #include "settings/translation.h"
+#include "settings/wide_text.h"
 
 namespace {
 
 constexpr LCID kEnglish = MAKELCID(MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US), SORT_DEFAULT);
-
-std::wstring Wide(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length) - 1);
-  return wide;
-}
 
 }  // namespace
 
@@ -29,7 +21,7 @@ LCID LanguageLocale() {
 }
 
 std::wstring FormatLanguageDate(const SYSTEMTIME& date, const char* utf8Picture) {
-  const std::wstring picture = Wide(utf8Picture);
+  const std::wstring picture = Widen(utf8Picture);
   wchar_t text[80] = {};
   for (LCID locale : {LanguageLocale(), kEnglish}) {
     if (GetDateFormatW(locale, 0, &date, picture.empty() ? nullptr : picture.c_str(), text, 80) > 0) return text;

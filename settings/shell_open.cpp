@@ -4,7 +4,7 @@
 
 #include "app/app_paths.h"
 #include "app/maker_info.h"
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "settings/share_links.h"
 #include "settings/translation.h"
 

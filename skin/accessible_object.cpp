@@ -5,25 +5,17 @@
 
 #include <new>
 
+#include "settings/wide_text.h"
+
 namespace {
 
 // Child ids of the lines: far above the window's own children, so that
 // neither kind of child is taken for the other.
 constexpr long kFirstLineId = 0x10000;
 
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return std::wstring();
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
-  return wide;
-}
-
 HRESULT Text(const std::string& utf8, BSTR* out) {
   if (!out) return E_INVALIDARG;
-  const std::wstring wide = Wide(utf8);
+  const std::wstring wide = Widen(utf8);
   *out = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
   return *out ? S_OK : E_OUTOFMEMORY;
 }
@@ -329,7 +321,7 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, Access
 
 void SetControlName(HWND dialog, int controlId, const char* name) {
   HWND control = GetDlgItem(dialog, controlId);
-  if (control && name) SetWindowTextW(control, Wide(name).c_str());
+  if (control && name) SetWindowTextW(control, Widen(name).c_str());
 }
 
 void SetAccessibleName(HWND control, const char* name) {

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "settings/wide_text.h"
+
 namespace {
 
 // The two functions of uiautomationcore.dll an announcement needs, looked
@@ -37,15 +39,6 @@ const Automation& AutomationFunctions() {
   return functions;
 }
 
-std::wstring Wide(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
-}
-
 bool Notify(HWND window, const std::wstring& text, const wchar_t* activity) {
   const Automation& uia = AutomationFunctions();
   if (!uia.hostProvider || !uia.raiseNotification) return false;
@@ -66,6 +59,6 @@ bool Notify(HWND window, const std::wstring& text, const wchar_t* activity) {
 
 void AnnounceWindow(HWND window, const char* text, const wchar_t* activity) {
   if (!window || !text) return;
-  if (Notify(window, Wide(text), activity)) return;
+  if (Notify(window, Widen(text), activity)) return;
   NotifyWinEvent(EVENT_SYSTEM_ALERT, window, OBJID_CLIENT, CHILDID_SELF);
 }

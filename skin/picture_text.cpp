@@ -7,22 +7,13 @@
 #include <string_view>
 
 #include "settings/translation.h"
+#include "settings/wide_text.h"
 #include "skin/layered_window.h"
 #include "skin/plain_look.h"
 #include "skin/system_look.h"
 #include "skin/text_fit.h"
 
 namespace {
-
-std::wstring Wide(std::string_view utf8) {
-  if (utf8.empty()) return std::wstring();
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
-  return wide;
-}
 
 // The faces the language in use asks for, from its catalogue.
 std::vector<std::wstring> LanguageFaces() {
@@ -40,7 +31,7 @@ std::vector<std::wstring> LanguageFaces() {
     std::string face = faces.substr(start, end - start);
     face.erase(0, face.find_first_not_of(' '));
     face.erase(face.find_last_not_of(' ') + 1);
-    if (!face.empty()) out.push_back(Wide(face));
+    if (!face.empty()) out.push_back(Widen(face));
     start = end + 1;
   }
   return out;
@@ -194,7 +185,7 @@ bool SpacedAdvances(HDC dc, const std::wstring& line, double spacing, std::vecto
 // cannot be made, so that nothing unmeasured is drawn.
 int MeasureLine(Canvas& c, HFONT font, std::string_view text, double spacing) {
   if (!font) return 1 << 30;
-  const std::wstring wide = Wide(text);
+  const std::wstring wide = Widen(text);
   HGDIOBJ old = SelectObject(c.dc, font);
   int width = 1 << 30;
   if (spacing > 0) {
@@ -301,7 +292,7 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
   const int minEm = std::max(1, t.minEm > 0 ? Scaled(t.minEm, scale) : em * 4 / 5);
   const int width = room.right - room.left;
   if (width <= 0 || room.bottom <= room.top || !t.text || !*t.text) return true;
-  const std::wstring sample = Wide(t.text);
+  const std::wstring sample = Widen(t.text);
   const int maxLines = std::max(1, t.maxLines);
   const int roomHeight = room.bottom - room.top;
   const double spacing = t.spacing > 0 ? t.spacing * scale / 100 : 0;
@@ -359,7 +350,7 @@ bool DrawOne(Canvas& c, int scale, const PictureText& given) {
   RECT ink = {room.right, top, room.left, top + block};
   bool cut = false;
   for (int i = 0; i < count; ++i) {
-    const std::wstring line = Wide(fitted.lines[static_cast<std::size_t>(i)]);
+    const std::wstring line = Widen(fitted.lines[static_cast<std::size_t>(i)]);
     cut = cut || fitted.lines[static_cast<std::size_t>(i)].find(kEllipsis) != std::string::npos;
     SIZE size = {};
     std::vector<INT> advances;

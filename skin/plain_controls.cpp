@@ -1,7 +1,6 @@
 #include "skin/plain_controls.h"
 
-#include <cwchar>
-
+#include "settings/wide_text.h"
 #include "skin/display_dpi.h"
 #include "skin/focus_mark_draw.h"
 #include "skin/system_look.h"
@@ -19,13 +18,7 @@ PlainGlyph GlyphOf(HWND window) {
 }
 
 std::wstring CaptionOf(HWND window) {
-  if (const auto* caption = static_cast<const char*>(GetPropA(window, kCaptionProperty))) {
-    const int wide = MultiByteToWideChar(CP_UTF8, 0, caption, -1, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(wide > 0 ? wide : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, caption, -1, &text[0], wide);
-    text.resize(wcslen(text.c_str()));
-    return text;
-  }
+  if (const auto* caption = static_cast<const char*>(GetPropA(window, kCaptionProperty))) return Widen(caption);
   const int length = GetWindowTextLengthW(window);
   std::wstring text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, L'\0');
   const int got = GetWindowTextW(window, &text[0], length + 1);

@@ -9,22 +9,13 @@
 #include <utility>
 #include <vector>
 
+#include "settings/wide_text.h"
 #include "skin/picture_text.h"
 #include "skin/plain_controls.h"
 #include "skin/skin_binding.h"
 #include "skin/text_block.h"
 
 namespace {
-
-std::wstring Wide(std::string_view utf8) {
-  if (utf8.empty()) return std::wstring();
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  if (length <= 0) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
-  return wide;
-}
 
 bool HasAllGlyphs(HDC dc, const std::wstring& text) {
   if (text.empty()) return true;
@@ -128,7 +119,7 @@ void DrawFittedText(HDC dc, SkinLabel* l, const RECT& room, HFONT base, const st
   }
   const MeasureText measure = [&](int size, std::string_view line) {
     SelectObject(dc, sizes.At(size));
-    const std::wstring w = Wide(line);
+    const std::wstring w = Widen(line);
     SIZE extent = {};
     return GetTextExtentPoint32W(dc, w.c_str(), static_cast<int>(w.size()), &extent) ? static_cast<int>(extent.cx)
                                                                                      : 1 << 30;
@@ -146,7 +137,7 @@ void DrawFittedText(HDC dc, SkinLabel* l, const RECT& room, HFONT base, const st
   RECT ink = {room.left, room.top, room.left, room.top};
   std::size_t ellipses = 0;
   for (const std::string& line : fitted.lines) {
-    const std::wstring w = Wide(line);
+    const std::wstring w = Widen(line);
     RECT box = {room.left, ink.bottom, room.right, ink.bottom + height};
     DrawTextW(dc, w.c_str(), static_cast<int>(w.size()), &box, DT_NOPREFIX | DT_SINGLELINE);
     SIZE extent = {};
@@ -172,7 +163,7 @@ void DrawLabelText(HDC dc, SkinLabel* l) {
   HFONT base = static_cast<HFONT>(GetCurrentObject(dc, OBJ_FONT));
   SetTextColor(dc, l->textColor);
   SetBkMode(dc, TRANSPARENT);
-  const std::wstring wide = Wide(l->text);
+  const std::wstring wide = Widen(l->text);
   if (IsAscii(l->text)) {
     const SIZE extent = InkExtent(dc, wide);
     const RECT ink = {room.left, room.top, room.left + extent.cx, room.top + extent.cy};
@@ -193,7 +184,7 @@ void DrawSkinText(HDC context, const std::string& text, COLORREF colour, const R
   SetTextColor(context, colour);
   SetBkMode(context, TRANSPARENT);
   RECT box = rect;
-  const std::wstring wide = Wide(text);
+  const std::wstring wide = Widen(text);
   DrawTextW(context, wide.c_str(), static_cast<int>(wide.size()), &box, DT_NOPREFIX);
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "settings/translation.h"
+#include "settings/wide_text.h"
 #include "skin/layered_window.h"
 
 namespace {
@@ -26,15 +27,6 @@ BOOL CALLBACK FindTip(HWND window, LPARAM param) {
   if (lstrcmpiW(name, TOOLTIPS_CLASSW) != 0 || balloon != search.balloon) return TRUE;
   search.found = window;
   return FALSE;
-}
-
-std::wstring Wide(const char* utf8) {
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-  if (length <= 1) return std::wstring();
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8, -1, &wide[0], length);
-  wide.resize(static_cast<std::size_t>(length - 1));
-  return wide;
 }
 
 // Every tool added, by the English text it shows translated, so that a
@@ -88,7 +80,7 @@ bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon) {
   if (!tip) return false;
   SendMessageW(tip, TTM_ACTIVATE, TRUE, 0);
   const std::string english = text ? text : "";
-  std::wstring shown = Wide(Tr(english.c_str()));
+  std::wstring shown = Widen(Tr(english.c_str()));
   const UINT_PTR id = reinterpret_cast<UINT_PTR>(GetDlgItem(dialog, controlId));
   TOOLINFOW tool = ToolOf(dialog, id, &shown[0]);
   if (search.found) SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -108,7 +100,7 @@ bool AddTooltip(HWND dialog, const char* text, int controlId, bool balloon) {
 void RenewTooltips() {
   ForgetClosedTools();
   for (const Tool& t : Tools()) {
-    std::wstring shown = Wide(Tr(t.english.c_str()));
+    std::wstring shown = Widen(Tr(t.english.c_str()));
     TOOLINFOW tool = ToolOf(t.owner, t.id, &shown[0]);
     SendMessageW(t.tip, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   }

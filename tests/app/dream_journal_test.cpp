@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 #include "journal/dream_window.h"
 #include "journal/journal_layout.h"
 #include "journal/practice_record.h"

@@ -8,7 +8,7 @@
 
 #include <cstdlib>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 
 using namespace harness;
 using namespace program;

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <string>
 
-#include "app/wide_text.h"
+#include "settings/wide_text.h"
 
 int main() {
   int argc = 0;

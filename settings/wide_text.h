@@ -8,8 +8,9 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
-inline std::wstring Widen(const std::string& utf8) {
+inline std::wstring Widen(std::string_view utf8) {
   if (utf8.empty()) return std::wstring();
   const int size = static_cast<int>(utf8.size());
   const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
@@ -18,6 +19,9 @@ inline std::wstring Widen(const std::string& utf8) {
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, &wide[0], length);
   return wide;
 }
+
+// A C string; null reads as empty.
+inline std::wstring Widen(const char* utf8) { return utf8 ? Widen(std::string_view(utf8)) : std::wstring(); }
 
 inline std::string Utf8(const wchar_t* wide, std::size_t count) {
   if (count == 0) return std::string();
