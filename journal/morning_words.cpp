@@ -52,18 +52,7 @@ const Answer kAnswers[] = {
 };
 
 PictureText Words(const Room& room, const char* text, int em, int minEm, int maxLines, std::uint32_t colour) {
-  PictureText t;
-  t.left = room.left;
-  t.top = room.top;
-  t.right = room.right;
-  t.bottom = room.bottom;
-  t.text = text;
-  t.em = em;
-  t.minEm = minEm;
-  t.maxLines = maxLines;
-  t.align = TextAlign::Centre;
-  t.colour = colour;
-  return t;
+  return TextInRoom(room.left, room.top, room.right, room.bottom, text, em, minEm, maxLines, TextAlign::Centre, colour);
 }
 
 }  // namespace

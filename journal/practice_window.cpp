@@ -145,17 +145,7 @@ constexpr std::uint32_t kLegendColour = 0x9EA6DC;
 
 PictureText Words(int left, int top, int right, int bottom, const char* text, int em, int minEm, int maxLines,
                   std::uint32_t colour) {
-  PictureText t;
-  t.left = left;
-  t.top = top;
-  t.right = right;
-  t.bottom = bottom;
-  t.text = text;
-  t.em = em;
-  t.minEm = minEm;
-  t.maxLines = maxLines;
-  t.colour = colour;
-  return t;
+  return TextInRoom(left, top, right, bottom, text, em, minEm, maxLines, TextAlign::Left, colour);
 }
 
 // The legend under the chart, at 100 %: a sign of 8 pixels and 6 of
@@ -385,17 +375,8 @@ void DrawWords(HBITMAP picture, HWND window, int dpi, int pictureHeight) {
   const auto add = [&](const RECT& room, std::string text, int em, TextAlign align, COLORREF colour, int lines,
                        bool top) {
     words.push_back(std::move(text));
-    PictureText t;
-    t.left = room.left;
-    t.top = room.top;
-    t.right = room.right;
-    t.bottom = room.bottom;
-    t.text = words.back().c_str();
-    t.em = em;
-    t.minEm = em * 4 / 5;
-    t.maxLines = lines;
-    t.align = align;
-    t.colour = PictureColour(colour);
+    PictureText t = TextInRoom(room.left, room.top, room.right, room.bottom, words.back().c_str(), em, em * 4 / 5,
+                               lines, align, PictureColour(colour));
     t.topAligned = top;
     texts.push_back(t);
   };

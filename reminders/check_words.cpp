@@ -30,18 +30,7 @@ constexpr CheckRect kNoticeRoom = {24, 159, 313, 176};     // under what to do
 constexpr CheckRect kTextCheckRoom = {24, 155, 313, 184};  // under the word and the time
 
 PictureText Words(const CheckRect& room, const char* text, int em, int minEm, int maxLines, std::uint32_t colour) {
-  PictureText t;
-  t.left = room.left;
-  t.top = room.top;
-  t.right = room.right;
-  t.bottom = room.bottom;
-  t.text = text;
-  t.em = em;
-  t.minEm = minEm;
-  t.maxLines = maxLines;
-  t.align = TextAlign::Centre;
-  t.colour = colour;
-  return t;
+  return TextInRoom(room.left, room.top, room.right, room.bottom, text, em, minEm, maxLines, TextAlign::Centre, colour);
 }
 
 // The checks that ask "Is this a dream?": what to do, in the warm colour

@@ -414,6 +414,22 @@ HFONT CreatePictureFont(int em, int weight, bool condensed, const wchar_t* sampl
   return chosen;
 }
 
+PictureText TextInRoom(int left, int top, int right, int bottom, const char* text, int em, int minEm, int maxLines,
+                       TextAlign align, std::uint32_t colour) {
+  PictureText t;
+  t.left = left;
+  t.top = top;
+  t.right = right;
+  t.bottom = bottom;
+  t.text = text;
+  t.em = em;
+  t.minEm = minEm;
+  t.maxLines = maxLines;
+  t.align = align;
+  t.colour = colour;
+  return t;
+}
+
 bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<PictureText>& texts) {
   Canvas c;
   if (!OpenCanvas(picture, &c)) return false;

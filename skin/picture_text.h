@@ -34,6 +34,11 @@ struct PictureText {
   double spacing = 0;        // extra space after every character, in pixels at 100 % (the artwork's letter spacing)
 };
 
+// A text in its room, of the given size, lines, alignment and colour; the
+// other fields as a PictureText has them.
+PictureText TextInRoom(int left, int top, int right, int bottom, const char* text, int em, int minEm, int maxLines,
+                       TextAlign align, std::uint32_t colour);
+
 // Draws the texts into a 32-bit DIB section drawn for `scalePercent`.
 // False when the bitmap is not one or GDI fails; what could be drawn is.
 bool DrawPictureTexts(HBITMAP picture, int scalePercent, const std::vector<PictureText>& texts);
