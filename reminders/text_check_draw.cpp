@@ -29,7 +29,8 @@ int PictureScale(HBITMAP picture) {
 // already), bold unless told.
 PictureText Line(const CheckRect& box, int em, int minEm, const char* text, std::uint32_t colour, bool bold = true,
                  int lines = 1) {
-  PictureText t = TextInRoom(box.left, box.top, box.right, box.bottom, text, em, minEm, lines, TextAlign::Centre, colour);
+  PictureText t =
+      TextInRoom(box.left, box.top, box.right, box.bottom, text, em, minEm, lines, TextAlign::Centre, colour);
   t.weight = bold ? FW_BOLD : FW_NORMAL;
   return t;
 }

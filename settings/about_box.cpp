@@ -52,19 +52,11 @@ constexpr int kAboutRowHeight = 15;
 
 PictureText Centred(int left, int top, int right, int bottom, const char* text, int em, int weight, bool condensed,
                     std::uint32_t colour, int spacing = 0, std::uint8_t opacity = 255) {
-  PictureText t;
-  t.left = left;
-  t.top = top;
-  t.right = right;
-  t.bottom = bottom;
-  t.text = text;
-  t.em = em;
+  PictureText t = TextInRoom(left, top, right, bottom, text, em, 0, 1, TextAlign::Centre, colour);
   t.weight = weight;
   t.condensed = condensed;
-  t.colour = colour;
   t.spacing = spacing / 10.0;
   t.opacity = opacity;
-  t.align = TextAlign::Centre;
   return t;
 }
 
