@@ -277,24 +277,24 @@ class FactsObject final : public IAccessible, public IEnumVARIANT {
   bool listed_ = false;
 };
 
-// A named standard control: its subclass keeps the name.
+// A named standard control: its subclass answers for it, and a property
+// of the control keeps the name (the 64-bit import library has no
+// GetWindowSubclass to read the subclass's own data back).
 constexpr UINT_PTR kNamedId = 0x534D58;  // "SMX"
+constexpr char kNameProperty[] = "SmxAccessibleName";
 
-LRESULT CALLBACK NamedControlProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+std::string* KeptName(HWND control) { return static_cast<std::string*>(GetPropA(control, kNameProperty)); }
 
 void DescribeNamed(HWND control, AccessibleFacts* facts) {
-  DWORD_PTR name = 0;
-  if (GetWindowSubclass(control, NamedControlProc, kNamedId, &name) && name) {
-    facts->name = *reinterpret_cast<const std::string*>(name);
-  }
+  if (const std::string* name = KeptName(control)) facts->name = *name;
 }
 
-LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR name) {
+LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
   if (message == WM_GETOBJECT) {
     if (const LRESULT answer = AnswerAccessibleObject(control, wParam, lParam, DescribeNamed)) return answer;
   } else if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(control, NamedControlProc, kNamedId);
-    delete reinterpret_cast<std::string*>(name);
+    delete static_cast<std::string*>(RemovePropA(control, kNameProperty));
   }
   return DefSubclassProc(control, message, wParam, lParam);
 }
@@ -326,12 +326,17 @@ void SetControlName(HWND dialog, int controlId, const char* name) {
 
 void SetAccessibleName(HWND control, const char* name) {
   if (!control || !name) return;
-  DWORD_PTR kept = 0;
-  if (GetWindowSubclass(control, NamedControlProc, kNamedId, &kept) && kept) {
-    *reinterpret_cast<std::string*>(kept) = name;
+  if (std::string* kept = KeptName(control)) {
+    *kept = name;
     return;
   }
   auto* text = new (std::nothrow) std::string(name);
   if (!text) return;
-  if (!SetWindowSubclass(control, NamedControlProc, kNamedId, reinterpret_cast<DWORD_PTR>(text))) delete text;
+  if (!SetPropA(control, kNameProperty, text)) {
+    delete text;
+    return;
+  }
+  if (!SetWindowSubclass(control, NamedControlProc, kNamedId, 0)) {
+    delete static_cast<std::string*>(RemovePropA(control, kNameProperty));
+  }
 }
