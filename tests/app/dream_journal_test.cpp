@@ -79,9 +79,7 @@ TEST_F(Journal, ADreamTypedIsSavedWithinTwoSecondsSurvivesAKillAndIsFoundAgain) 
   } fields[] = {{IDC_JOURNAL_SEARCH, "Search your dreams and signs"}, {IDC_JOURNAL_LIST, "Mornings"},
                 {IDC_JOURNAL_KIND, "Kind of dream"}, {IDC_JOURNAL_TEXT, "The dream"}, {IDC_JOURNAL_CLOSE, "Close"}};
   for (const auto& f : fields) {
-    if (reader::Available()) {
-      EXPECT_EQ(reader::Read(GetDlgItem(journal, f.id)).name, f.name);
-    }
+    if (reader::Available()) EXPECT_EQ(reader::Read(GetDlgItem(journal, f.id)).name, f.name);
   }
   // Ctrl+N, then the text, the signs and the kind, all with real keys. The
   // Cyrillic word is typed as the key presses of its keysyms, which xdotool

@@ -45,9 +45,7 @@ TEST_F(HollowControl, SwitchOnStartsOneAndOffStopsItSavingEachTime) {
   EXPECT_TRUE(WaitProcessCount("hollow.exe", 0, 15000));
   WaitIdle(main_);
   EXPECT_EQ(Query(kQuerySwitchOn), 0);
-  if (reader::Available()) {
-    EXPECT_EQ(reader::Read(Control(IDC_SWITCH)).state & STATE_SYSTEM_CHECKED, 0);
-  }
+  if (reader::Available()) EXPECT_EQ(reader::Read(Control(IDC_SWITCH)).state & STATE_SYSTEM_CHECKED, 0);
   EXPECT_EQ(Config(), "time=30\r\nhollow=off\r\nstartup=0\r\n");
 }
 

@@ -195,9 +195,7 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   WaitIdle(popup);
   EXPECT_EQ(Query(kQueryPopupVisible), 0);
   EXPECT_TRUE(IsWindow(popup));
-  if (reader::Available()) {
-    EXPECT_EQ(reader::Read(popup).state & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
-  }
+  if (reader::Available()) EXPECT_EQ(reader::Read(popup).state & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
 
   // The next reminder (the timer's own path) shows it again where it was,
   // announced once more.

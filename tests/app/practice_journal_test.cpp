@@ -128,9 +128,7 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
       // "Write it down" opens the journal at a new dream of that kind, with
       // the keyboard in its text. The offer is read, not announced again.
       CaptureForReadme(question, "morning-write-it-down.png");
-      if (reader::Available()) {
-        EXPECT_EQ(reader::Read(question).name, "Write it down in your dream journal");
-      }
+      if (reader::Available()) EXPECT_EQ(reader::Read(question).name, "Write it down in your dream journal");
       EXPECT_EQ(alerts.Count(question), 1);
       EXPECT_EQ(SendMessageW(question, kLanguageChangedMessage, 0, 0), TRUE);
       const POINT write = CentreOf(GetDlgItem(question, IDC_MORNING_WRITE));

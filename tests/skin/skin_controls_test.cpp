@@ -668,9 +668,7 @@ TEST_F(SkinControls, ScreenReadersReadEachKindItsStateAndNamesInAnyScript) {
   }
   Press(Item(IDC_TOGGLE));
   Release(Item(IDC_TOGGLE));
-  if (readable) {
-    EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
-  }
+  if (readable) EXPECT_EQ(reader::Read(Item(IDC_TOGGLE)).state & STATE_SYSTEM_CHECKED, STATE_SYSTEM_CHECKED);
   // Set by the owner, it tells a reader on it once, and not when it stays.
   reader::EventCounter changes(GetCurrentProcessId(), EVENT_OBJECT_STATECHANGE);
   SetToggleState(&toggle, false);
