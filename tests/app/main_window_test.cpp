@@ -59,7 +59,6 @@ TEST_F(MainWindow, FirstStartFadesInAndWritesDefaults) {
       {IDC_FACEBOOK, "Open the Facebook page", ROLE_SYSTEM_PUSHBUTTON},
       {IDC_WEB, "Open the maker's web page", ROLE_SYSTEM_PUSHBUTTON},
   };
-  if (!reader::Available()) return;
   constexpr long kHidden = STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_UNAVAILABLE | STATE_SYSTEM_CHECKED;
   for (const auto& c : controls) {
     const reader::Accessible a = reader::Read(Control(c.id));
@@ -162,12 +161,10 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   WaitIdle(popup);
   // A screen reader hears it once, and reads the words it shows.
   EXPECT_EQ(alerts.Count(popup), 1);
-  if (reader::Available()) {
-    const reader::Accessible shown = reader::Read(popup);
-    EXPECT_EQ(shown.name, "Reality check. Is this a dream? Look at your hand. Count your fingers, then look again.");
-    EXPECT_EQ(shown.role, ROLE_SYSTEM_ALERT);
-    EXPECT_EQ(shown.state & STATE_SYSTEM_INVISIBLE, 0);
-  }
+  const reader::Accessible shown = reader::Read(popup);
+  EXPECT_EQ(shown.name, "Reality check. Is this a dream? Look at your hand. Count your fingers, then look again.");
+  EXPECT_EQ(shown.role, ROLE_SYSTEM_ALERT);
+  EXPECT_EQ(shown.state & STATE_SYSTEM_INVISIBLE, 0);
   RECT r = {};
   GetWindowRect(popup, &r);
   EXPECT_EQ(r.right - r.left, 337);
@@ -195,7 +192,7 @@ TEST_F(MainWindow, RealityCheckShowsDismissesAndReturnsWhereItWasLeft) {
   WaitIdle(popup);
   EXPECT_EQ(Query(kQueryPopupVisible), 0);
   EXPECT_TRUE(IsWindow(popup));
-  if (reader::Available()) EXPECT_EQ(reader::Read(popup).state & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
+  EXPECT_EQ(reader::Read(popup).state & STATE_SYSTEM_INVISIBLE, STATE_SYSTEM_INVISIBLE);
 
   // The next reminder (the timer's own path) shows it again where it was,
   // announced once more.

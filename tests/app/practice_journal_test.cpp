@@ -110,11 +110,9 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
       CaptureForReadme(question, "morning-question.png");
       // A screen reader hears it once and reads the question and answers.
       EXPECT_EQ(alerts.Count(question), 1);
-      if (reader::Available()) {
-        const reader::Accessible asked = reader::Read(question);
-        EXPECT_EQ(asked.name, "Good morning. Last night you had: A lucid dream, A dream, Nothing I remember");
-        EXPECT_EQ(asked.role, ROLE_SYSTEM_ALERT);
-      }
+      const reader::Accessible asked = reader::Read(question);
+      EXPECT_EQ(asked.name, "Good morning. Last night you had: A lucid dream, A dream, Nothing I remember");
+      EXPECT_EQ(asked.role, ROLE_SYSTEM_ALERT);
     }
     const POINT at = CentreOf(GetDlgItem(question, a.place));
     RealClick(at.x, at.y, 1);
@@ -128,7 +126,7 @@ TEST_F(Practice, ChecksAndMorningAnswersAreRecordedOneLineEach) {
       // "Write it down" opens the journal at a new dream of that kind, with
       // the keyboard in its text. The offer is read, not announced again.
       CaptureForReadme(question, "morning-write-it-down.png");
-      if (reader::Available()) EXPECT_EQ(reader::Read(question).name, "Write it down in your dream journal");
+      EXPECT_EQ(reader::Read(question).name, "Write it down in your dream journal");
       EXPECT_EQ(alerts.Count(question), 1);
       EXPECT_EQ(SendMessageW(question, kLanguageChangedMessage, 0, 0), TRUE);
       const POINT write = CentreOf(GetDlgItem(question, IDC_MORNING_WRITE));
@@ -227,18 +225,16 @@ TEST_F(Practice, MyPracticeDrawsTheFourWeeksOfThePreparedRecord) {
     const SYSTEMTIME st = LocalTimeIn((i - 27) * 24LL * 60);
     return std::to_string(st.wDay) + " " + months[st.wMonth - 1];
   };
-  if (reader::Available()) {
-    const reader::Accessible read = reader::Read(window);
-    EXPECT_EQ(read.name, "My Practice");
-    ASSERT_EQ(read.lines.size(), 6u);
-    EXPECT_EQ(read.lines[0], "9 days in a row with a check done");
-    EXPECT_EQ(read.lines[1].rfind("Lucid nights after days with ", 0), 0u) << read.lines[1];
-    EXPECT_EQ(read.lines[2], label(0) + " to " + label(6) + ": 12 checks done, 4 dismissed, 1 lucid night, 1 dream.");
-    EXPECT_EQ(read.lines[3], label(7) + " to " + label(13) + ": 17 checks done, 4 dismissed, 2 lucid nights, 1 dream.");
-    EXPECT_EQ(read.lines[4], label(14) + " to " + label(20) + ": 15 checks done, 6 dismissed, 2 lucid nights, 2 dreams.");
-    EXPECT_EQ(read.lines[5], label(21) + " to today: 20 checks done, 5 dismissed, 2 lucid nights, 1 dream.");
-    EXPECT_EQ(reader::Read(GetDlgItem(window, IDC_PRACTICE_CLOSE)).name, "Close");
-  }
+  const reader::Accessible read = reader::Read(window);
+  EXPECT_EQ(read.name, "My Practice");
+  ASSERT_EQ(read.lines.size(), 6u);
+  EXPECT_EQ(read.lines[0], "9 days in a row with a check done");
+  EXPECT_EQ(read.lines[1].rfind("Lucid nights after days with ", 0), 0u) << read.lines[1];
+  EXPECT_EQ(read.lines[2], label(0) + " to " + label(6) + ": 12 checks done, 4 dismissed, 1 lucid night, 1 dream.");
+  EXPECT_EQ(read.lines[3], label(7) + " to " + label(13) + ": 17 checks done, 4 dismissed, 2 lucid nights, 1 dream.");
+  EXPECT_EQ(read.lines[4], label(14) + " to " + label(20) + ": 15 checks done, 6 dismissed, 2 lucid nights, 2 dreams.");
+  EXPECT_EQ(read.lines[5], label(21) + " to today: 20 checks done, 5 dismissed, 2 lucid nights, 1 dream.");
+  EXPECT_EQ(reader::Read(GetDlgItem(window, IDC_PRACTICE_CLOSE)).name, "Close");
 
   // Read back from the screen: a bar where the day has checks, the paler
   // stack where it has only dismissals, a bright moon over lucid nights.

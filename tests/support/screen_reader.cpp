@@ -39,20 +39,6 @@ void CALLBACK OnEvent(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWOR
 
 }  // namespace
 
-bool Available() {
-  static const bool available = [] {
-    IAccessible* object = nullptr;
-    if (FAILED(CreateStdAccessibleObject(GetDesktopWindow(), OBJID_CLIENT, IID_IAccessible,
-                                         reinterpret_cast<void**>(&object))) ||
-        !object) {
-      return false;
-    }
-    object->Release();
-    return true;
-  }();
-  return available;
-}
-
 Accessible Read(HWND window) {
   static const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the test's life
   (void)com;

@@ -24,12 +24,6 @@ struct Accessible {
 
 Accessible Read(HWND window);
 
-// Whether anything can be read here at all. Wine's 64-bit oleacc makes no
-// standard accessible object (CreateStdAccessibleObject answers
-// E_NOINTERFACE even for a plain button), so on the x86_64 build the
-// stories hear the program's alerts but skip what they would read.
-bool Available();
-
 // Counts one kind of event (EVENT_SYSTEM_ALERT, EVENT_OBJECT_STATECHANGE)
 // of one process from its creation on, as a screen reader hears them out
 // of context. The events reach this thread while it waits in Count. One
