@@ -49,10 +49,12 @@ class FactsObject final : public IAccessible, public IEnumVARIANT {
   FactsObject(const FactsObject&) = delete;
   FactsObject& operator=(const FactsObject&) = delete;
 
-  // IUnknown
+  // IUnknown. The interface's id is __uuidof(IAccessible) throughout: the
+  // x86_64 oleacc import library names an import stub IID_IAccessible,
+  // whose bytes are no interface id, and nothing would ever match it.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
     if (!out) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
       *out = static_cast<IAccessible*>(this);
     } else if (iid == IID_IEnumVARIANT) {
       *out = static_cast<IEnumVARIANT*>(this);
@@ -304,7 +306,8 @@ LRESULT CALLBACK NamedControlProc(HWND control, UINT message, WPARAM wParam, LPA
 LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, AccessibleDescriber describe) {
   if (static_cast<DWORD>(lParam) != static_cast<DWORD>(OBJID_CLIENT) || !describe) return 0;
   IAccessible* standard = nullptr;
-  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard))) ||
+  if (FAILED(CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&standard))) ||
       !standard) {
     return 0;
   }
@@ -314,7 +317,7 @@ LRESULT AnswerAccessibleObject(HWND window, WPARAM wParam, LPARAM lParam, Access
     return 0;
   }
   // The reference holds its own count on the object; ours goes.
-  const LRESULT answer = LresultFromObject(IID_IAccessible, wParam, static_cast<IAccessible*>(object));
+  const LRESULT answer = LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(object));
   object->Release();
   return answer > 0 ? answer : 0;
 }

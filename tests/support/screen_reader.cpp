@@ -44,7 +44,10 @@ Accessible Read(HWND window) {
   (void)com;
   Accessible a;
   IAccessible* object = nullptr;
-  if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))) ||
+  // __uuidof, not IID_IAccessible: the x86_64 oleacc import library names
+  // an import stub by that symbol, whose bytes are no interface id.
+  if (FAILED(AccessibleObjectFromWindow(window, OBJID_CLIENT, __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&object))) ||
       !object) {
     return a;
   }
