@@ -171,14 +171,7 @@ class DisplayScale : public ProgramTest {
   }
   // The screen under the window, as the user sees it (per-pixel alpha).
   std::string CaptureScreen(HWND window, const std::string& name) {
-    RECT r = {};
-    GetWindowRect(window, &r);
-    const std::string shot = shots_ + name + ".png";
-    char command[512];
-    std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
-                  r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
-    RunUnix(command, 20000);
-    return shot;
+    return CaptureScreenUnder(window, shots_ + name + ".png");
   }
   // make screenshots: the 150 % pictures of the README.
   void KeepForReadme(const std::string& shot, const char* name) {

@@ -60,14 +60,7 @@ void SetHighContrast(bool on) {
 
 // The screen under a window as the user sees it.
 std::string Shot(HWND window, const std::string& name) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  const std::string shot = UnixPath(WorkFolder()) + "/" + name;
-  char command[512];
-  std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
-                r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
-  RunUnix(command, 20000);
-  return shot;
+  return CaptureScreenUnder(window, UnixPath(WorkFolder()) + "/" + name);
 }
 
 // One pixel of a screenshot as "#RRGGBB"; the white of a per-pixel-alpha

@@ -189,14 +189,18 @@ SYSTEMTIME MinutesAfter(SYSTEMTIME st, long long minutes) {
   return st;
 }
 
-std::string CaptureForReadme(HWND window, const std::string& name) {
+std::string CaptureScreenUnder(HWND window, const std::string& shot) {
   RECT r = {};
   GetWindowRect(window, &r);
-  const std::string shot = UnixPath(WorkFolder()) + "/" + name;
   char command[512];
   std::snprintf(command, sizeof command, "/usr/bin/import -window root -crop %ldx%ld+%ld+%ld +repage %s",
                 r.right - r.left, r.bottom - r.top, r.left, r.top, shot.c_str());
   RunUnix(command, 20000);
+  return shot;
+}
+
+std::string CaptureForReadme(HWND window, const std::string& name) {
+  const std::string shot = CaptureScreenUnder(window, UnixPath(WorkFolder()) + "/" + name);
   const char* refs = std::getenv("SMX_REFERENCE_DIR");
   if (std::getenv("SMX_UPDATE_SCREENSHOTS") && refs) {
     CopyFileA(WindowsPath(shot).c_str(), WindowsPath(std::string(refs) + "/" + name).c_str(), FALSE);

@@ -123,8 +123,10 @@ std::string LocalDate(int days);
 // The time `minutes` after st.
 SYSTEMTIME MinutesAfter(SYSTEMTIME st, long long minutes);
 
-// The screen under the window, as the user sees it (per-pixel alpha), in
-// the Wine slot's WorkFolder as `name`; with SMX_UPDATE_SCREENSHOTS also in
+// The screen under the window, as the user sees it (per-pixel alpha), as
+// a PNG at the Unix path `shot`. Returns `shot`.
+std::string CaptureScreenUnder(HWND window, const std::string& shot);
+// The same in the Wine slot's WorkFolder as `name`; with SMX_UPDATE_SCREENSHOTS also in
 // SMX_REFERENCE_DIR for the README. Returns the file's Unix path.
 std::string CaptureForReadme(HWND window, const std::string& name);
 
